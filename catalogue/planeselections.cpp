@@ -1,0 +1,70 @@
+#include "catalogue/planeselections.h"
+
+namespace vte {
+
+QString mountCaption(Mount mount)
+{
+    switch (mount) {
+    case Mount::Single:
+        return QStringLiteral("Single");
+    case Mount::Twin:
+        return QStringLiteral("Twin");
+    case Mount::NotApplicable:
+        break;
+    }
+    return QStringLiteral("N/A");
+}
+
+std::optional<Mount> mountFromCaption(const QString &caption)
+{
+    for (Mount mount : {Mount::Single, Mount::Twin, Mount::NotApplicable}) {
+        if (caption == mountCaption(mount))
+            return mount;
+    }
+    return std::nullopt;
+}
+
+void PlaneSelections::setEngineCode(int code)
+{
+    Nitro = code > 2;
+    EngineType = static_cast<qint16>(Nitro ? code - 3 : code);
+}
+
+int PlaneSelections::gunLayout(const PlaneCatalogue &catalogue) const
+{
+    int layout = catalogue.PlaneTypes(PlaneType).TurretFlags;
+    for (int slot = 0; slot < GunSlots; ++slot) {
+        if (Mounts[slot] == Mount::Twin)
+            layout += 1 << slot;
+    }
+    return layout;
+}
+
+std::array<Mount, GunSlots> gunButtonMounts(int singleTwin, const std::array<qint16, GunSlots> &gunTypes)
+{
+    std::array<Mount, GunSlots> mounts{};
+    for (int slot = GunSlots - 1; slot >= 0; --slot) {
+        if (singleTwin & (1 << slot))
+            mounts[slot] = Mount::Twin;
+        else
+            mounts[slot] = gunTypes[slot] == NoGun ? Mount::NotApplicable : Mount::Single;
+    }
+    return mounts;
+}
+
+PlaneSelections defaultPlane()
+{
+    PlaneSelections plane;
+    plane.PlaneType = 5;
+    plane.ColorScheme = 4;
+    plane.Armor = {12, 12, 12};
+    plane.GunType.fill(NoGun);
+    plane.Bullets.fill(NoAmmunition);
+    for (auto &side : plane.HardPoint)
+        side.fill(NoRocket);
+    plane.Color = {0x0000FF, 0x00FF00, 0x00FFFF};
+    plane.Logo = {46, 46, 46};
+    return plane;
+}
+
+} // namespace vte

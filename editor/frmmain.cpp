@@ -1,0 +1,442 @@
+#include "editor/frmmain.h"
+
+#include "about/frmabout.h"
+#include "about/sysinfo.h"
+#include "configs/configuration.h"
+#include "configs/windowsettings.h"
+#include "editor/apptitle.h"
+#include "editor/clickablelabel.h"
+#include "editor/inusemark.h"
+#include "editor/twips.h"
+#include "planefile/cp1252.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDate>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolBar>
+#include <QValidator>
+
+#include <algorithm>
+#include <cstdio>
+
+// The pictures live in the library, which a static link would otherwise drop.
+static void initPictures()
+{
+    Q_INIT_RESOURCE(resources);
+}
+
+namespace vte {
+
+namespace {
+
+// The controls were laid out for a small system font; a fixed pixel size keeps
+// every caption and list entry inside its control on any platform or scale.
+constexpr int DesignFontPixels = 11;
+
+// The design placed the frame's controls below a toolbar of this height; the
+// central widget starts under Qt's toolbar instead.
+constexpr int ToolbarTwips = 420;
+constexpr int PlaneNameLength = 15;
+constexpr QSize DesignInnerSize(7695 / TwipsPerPixel, 5805 / TwipsPerPixel);
+const QRect DefaultPlacement = twips(1000, 1000, 6500, 6500);
+
+// Keeps out of the name box what a plane file cannot store, typed or pasted.
+class PlaneNameValidator final : public QValidator
+{
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &) const override
+    {
+        return std::all_of(input.cbegin(), input.cend(), isCp1252Storable) ? Acceptable : Invalid;
+    }
+};
+
+QRect frameRect(int left, int top, int width, int height)
+{
+    return twips(left, top - ToolbarTwips, width, height);
+}
+
+// Stored placements may hold any number; keep them to what a screen can mean.
+int pixels(const std::optional<float> &twipsValue, int fallback)
+{
+    if (!twipsValue)
+        return fallback;
+    return static_cast<int>(std::clamp(*twipsValue / TwipsPerPixel, -1.0e6F, 1.0e6F));
+}
+
+bool onAnyScreen(const QRect &frame)
+{
+    const auto screens = QGuiApplication::screens();
+    return std::any_of(screens.cbegin(), screens.cend(),
+                       [&](const QScreen *screen) { return screen->availableGeometry().intersects(frame); });
+}
+
+} // namespace
+
+frmMain::frmMain(SettingsStore &store, Dialogs &dialogs, SystemInfoHost &systemInfo, QWidget *parent)
+    : QMainWindow(parent)
+    , m_store(store)
+    , m_dialogs(dialogs)
+    , m_systemInfo(systemInfo)
+{
+    initPictures();
+    setObjectName(QStringLiteral("frmMain"));
+    QFont designFont = font();
+    designFont.setPixelSize(DesignFontPixels);
+    setFont(designFont);
+    setWindowTitle(QStringLiteral("Vantorel Plane Editor"));
+    setAcceptDrops(true);
+
+    createMenus();
+    createToolBar();
+    createStatusBar();
+
+    auto *central = new QWidget(this);
+    central->setObjectName(QStringLiteral("centralWidget"));
+    setCentralWidget(central);
+    createFrameControls(central);
+    createWeightRow(central);
+
+    QRect content;
+    for (const QWidget *child : central->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+        content |= child->geometry();
+    central->setMinimumSize(content.size().grownBy({0, 0, content.left(), content.top()}).expandedTo(
+        DesignInnerSize - QSize(0, ToolbarTwips / TwipsPerPixel)));
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::createMenus()
+{
+    const auto addItem = [this](QMenu *menu, const QString &name, const QString &caption) {
+        QAction *action = menu->addAction(caption);
+        action->setObjectName(name);
+        return action;
+    };
+    const auto addSeparator = [](QMenu *menu, const QString &name) { menu->addSeparator()->setObjectName(name); };
+
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    mnuFileNew = addItem(file, QStringLiteral("mnuFileNew"), QStringLiteral("&New"));
+    mnuFileNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    mnuFileOpen = addItem(file, QStringLiteral("mnuFileOpen"), QStringLiteral("&Open (Import)"));
+    addSeparator(file, QStringLiteral("mnuFileBar0"));
+    mnuFileSaveAs = addItem(file, QStringLiteral("mnuFileSaveAs"), QStringLiteral("Save &As (Export)"));
+    addSeparator(file, QStringLiteral("mnuFileBar1"));
+    mnuFileExit = addItem(file, QStringLiteral("mnuFileExit"), QStringLiteral("E&xit"));
+    connect(mnuFileNew, &QAction::triggered, this, &frmMain::mnuFileNew_Click);
+    connect(mnuFileOpen, &QAction::triggered, this, &frmMain::mnuFileOpen_Click);
+    connect(mnuFileSaveAs, &QAction::triggered, this, &frmMain::mnuFileSaveAs_Click);
+    connect(mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
+
+    QMenu *tools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    tools->setObjectName(QStringLiteral("mnuTools"));
+    struct Submenu
+    {
+        const char *name;
+        const char *caption;
+        std::array<QAction *, 4> *items;
+        void (frmMain::*handler)(int);
+        const char *separatorAfter;
+    };
+    const Submenu submenus[] = {
+        {"mnuToolsLoad", "Load Configuration", &mnuToolsLoadEmpty, &frmMain::mnuToolsLoadEmpty_Click, "mnuToolBar1"},
+        {"mnuToolsSave", "Save Configuration", &mnuToolsSaveEmpty, &frmMain::mnuToolsSaveEmpty_Click, "mnuToolBar2"},
+        {"mnuToolsClear", "Clear Configuration", &mnuToolsClearEmpty, &frmMain::mnuToolsClearEmpty_Click, nullptr},
+    };
+    for (const Submenu &submenu : submenus) {
+        QMenu *menu = tools->addMenu(QLatin1String(submenu.caption));
+        menu->setObjectName(QLatin1String(submenu.name));
+        menu->menuAction()->setObjectName(QLatin1String(submenu.name));
+        const QString itemArray = QLatin1String(submenu.name) + QStringLiteral("Empty");
+        for (int slot = 0; slot < ConfigurationSlots; ++slot) {
+            QAction *item = addItem(menu, elementName(itemArray.toLatin1().constData(), slot), QStringLiteral("Empty"));
+            (*submenu.items)[slot] = item;
+            connect(item, &QAction::triggered, this, [this, handler = submenu.handler, slot] { (this->*handler)(slot); });
+        }
+        if (submenu.separatorAfter)
+            addSeparator(tools, QLatin1String(submenu.separatorAfter));
+    }
+
+    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    mnuHelpAbout = addItem(help, QStringLiteral("mnuHelpAbout"), QStringLiteral("&About "));
+    connect(mnuHelpAbout, &QAction::triggered, this, &frmMain::mnuHelpAbout_Click);
+}
+
+void frmMain::createToolBar()
+{
+    tbToolBar = addToolBar(QStringLiteral("Toolbar"));
+    tbToolBar->setObjectName(QStringLiteral("tbToolBar"));
+    tbToolBar->setMovable(false);
+    tbToolBar->setIconSize(QSize(16, 16));
+    struct Button
+    {
+        const char *key;
+        const char *picture;
+        const char *tooltip;
+    };
+    const Button buttons[] = {
+        {"New", ":/toolbar/new.png", "New Empty Plane"},
+        {"Open", ":/toolbar/open.png", "Import an Existing Plane"},
+        {"SaveAs", ":/toolbar/save.png", "Save (Export) Plane As"},
+    };
+    for (const Button &button : buttons) {
+        QAction *action = tbToolBar->addAction(QIcon(QLatin1String(button.picture)), QLatin1String(button.key));
+        action->setObjectName(QLatin1String(button.key));
+        action->setData(QLatin1String(button.key));
+        action->setToolTip(QLatin1String(button.tooltip));
+    }
+    connect(tbToolBar, &QToolBar::actionTriggered, this,
+            [this](QAction *action) { tbToolBar_ButtonClick(action->data().toString()); });
+}
+
+void frmMain::createStatusBar()
+{
+    QStatusBar *bar = statusBar();
+    bar->setObjectName(QStringLiteral("sbStatusBar"));
+    auto *status = new QLabel(QStringLiteral("Status"), bar);
+    auto *date = new QLabel(bar);
+    auto *time = new QLabel(bar);
+    status->setObjectName(QStringLiteral("sbStatusBar.Status"));
+    date->setObjectName(QStringLiteral("sbStatusBar.Date"));
+    time->setObjectName(QStringLiteral("sbStatusBar.Time"));
+    bar->addWidget(status, 1);
+    bar->addPermanentWidget(date);
+    bar->addPermanentWidget(time);
+    const auto tick = [date, time] {
+        const QLocale locale;
+        date->setText(locale.toString(QDate::currentDate(), QLocale::ShortFormat));
+        time->setText(locale.toString(QTime::currentTime(), QLocale::ShortFormat));
+    };
+    tick();
+    auto *clock = new QTimer(this);
+    connect(clock, &QTimer::timeout, this, tick);
+    clock->start(1000);
+}
+
+void frmMain::createFrameControls(QWidget *central)
+{
+    lblPlaneName = caption(central, QStringLiteral("lblPlaneName"), frameRect(120, 660, 915, 195),
+                           QStringLiteral("Plane Name"));
+    txtPlaneName = place<QLineEdit>(central, QStringLiteral("txtPlaneName"), frameRect(1140, 600, 1335, 285));
+    txtPlaneName->setMaxLength(PlaneNameLength);
+    txtPlaneName->setValidator(new PlaneNameValidator(txtPlaneName));
+    lblPlaneName->setBuddy(txtPlaneName);
+    lblPlaneType = caption(central, QStringLiteral("lblPlaneType"), frameRect(2700, 660, 855, 195),
+                           QStringLiteral("Plane Type"));
+    cboPlaneType = place<QComboBox>(central, QStringLiteral("cboPlaneType"), frameRect(3660, 600, 2415, 315));
+    cboPlaneType->addItems(ChoiceLists::planeTypes());
+    lblPlaneType->setBuddy(cboPlaneType);
+    connect(cboPlaneType, &QComboBox::currentIndexChanged, this, &frmMain::cboPlaneType_Click);
+
+    SSTab1 = place<QTabWidget>(central, QStringLiteral("SSTab1"), frameRect(60, 1020, 7575, 4080));
+    struct Page
+    {
+        const char *caption;
+        void (frmMain::*create)(QWidget *);
+    };
+    const Page pages[] = {
+        {"Armor/Engine", &frmMain::createArmorEngineTab}, {"Guns", &frmMain::createGunsTab},
+        {"Hard Points", &frmMain::createHardPointsTab},   {"Color Schemes", &frmMain::createColorSchemesTab},
+        {"Logos", &frmMain::createLogosTab},
+    };
+    for (const Page &page : pages) {
+        auto *widget = new QWidget;
+        widget->setObjectName(QStringLiteral("SSTab1.%1").arg(SSTab1->count()));
+        (this->*page.create)(widget);
+        SSTab1->addTab(widget, QLatin1String(page.caption));
+    }
+    SSTab1->setCurrentIndex(ColorSchemesTab);
+    // Where Qt's tab row is taller than the design's, grow the control rather
+    // than cut off the pages' lowest controls.
+    int contentHeight = 0;
+    for (int i = 0; i < SSTab1->count(); ++i) {
+        for (const QWidget *child : SSTab1->widget(i)->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+            contentHeight = std::max(contentHeight, child->geometry().bottom() + 1);
+    }
+    const int needed = SSTab1->tabBar()->sizeHint().height() + contentHeight + 6;
+    SSTab1->resize(SSTab1->width(), std::max(SSTab1->height(), needed));
+}
+
+void frmMain::createWeightRow(QWidget *central)
+{
+    const int top = SSTab1->geometry().bottom() * TwipsPerPixel + 30;
+    lblWeights = place<QLabel>(central, QStringLiteral("lblWeights"), twips(60, top, 7575, 195));
+    lblWeights->setText(QStringLiteral(
+        "Weights -     Plane       Engine       Armor        Guns           HP          Total       Max. Allowed"));
+    const std::array<std::pair<QLineEdit **, const char *>, 8> fields = {{
+        {&txtWeight, "txtWeight"},
+        {&txtPlaneWeight, "txtPlaneWeight"},
+        {&txtEngineWeight, "txtEngineWeight"},
+        {&txtArmorWeight, "txtArmorWeight"},
+        {&txtGunWeight, "txtGunWeight"},
+        {&txtHPWeight, "txtHPWeight"},
+        {&txtTotalWeight, "txtTotalWeight"},
+        {&txtMaximumWeight, "txtMaximumWeight"},
+    }};
+    for (size_t i = 0; i < fields.size(); ++i) {
+        const int left = 60 + static_cast<int>(i) * 945;
+        QLineEdit *field = place<QLineEdit>(central, QLatin1String(fields[i].second), twips(left, top + 225, 900, 285));
+        field->setReadOnly(true);
+        *fields[i].first = field;
+    }
+    // The stored weight of an opened file is shown but has no heading of its own.
+    txtWeight->setToolTip(QStringLiteral("Weight stored in the plane file"));
+}
+
+void frmMain::Form_Load()
+{
+    const WindowSettings settings = WindowSettings::read(m_store);
+    placeWindow(settings);
+    DefaultDir = settings.defaultDir;
+    if (settings.display && *settings.display >= 0 && *settings.display < SSTab1->count())
+        SSTab1->setCurrentIndex(*settings.display);
+    for (int slot = 0; slot < ConfigurationSlots; ++slot)
+        setConfigurationCaptions(slot, configurationMenuName(m_store, slot));
+    fillLogoPalette();
+    SingleTwin = 0;
+    m_catalogue = &InitPlaneCatalogue();
+    Logo.fill(46);
+    ResetPlane();
+    cboHPLeft_Click();
+    cboHPRight_Click();
+    ChangePlane();
+    Loading = false;
+    cboHPLeft_Click();
+    cboHPRight_Click();
+}
+
+void frmMain::placeWindow(const WindowSettings &s)
+{
+    QRect frame(pixels(s.left, DefaultPlacement.left()), pixels(s.top, DefaultPlacement.top()),
+                pixels(s.width, DefaultPlacement.width()), pixels(s.height, DefaultPlacement.height()));
+    // The design's own default is smaller than its controls need.
+    frame.setSize(frame.size().expandedTo(minimumSizeHint()));
+    if (!onAnyScreen(frame))
+        frame = QRect(DefaultPlacement.topLeft(), DefaultPlacement.size().expandedTo(minimumSizeHint()));
+    move(frame.topLeft());
+    resize(frame.size());
+}
+
+void frmMain::ResetPlane()
+{
+    const PlaneSelections plane = defaultPlane();
+    PlaneType = plane.PlaneType;
+    lstEngineType->setCurrentRow(plane.EngineType);
+    chkNitro->setChecked(plane.Nitro);
+    ColorScheme = plane.ColorScheme;
+    for (int place : {Nose, Tail, Wings})
+        lstArmor[place]->setCurrentRow(plane.Armor[place]);
+    for (int side : {Left, Right})
+        cboHP[side]->setCurrentIndex(plane.HP[side]);
+    for (int slot = 0; slot < GunSlots; ++slot) {
+        for (int side : {Left, Right})
+            lstHP[side][slot]->setCurrentRow(plane.HardPoint[side][slot]);
+        cmdGun[slot]->setText(mountCaption(Mount::NotApplicable));
+        lstGunType[slot]->setCurrentRow(plane.GunType[slot]);
+        setInUse(lstGunType[slot], false);
+        lstBullets[slot]->setCurrentRow(plane.Bullets[slot]);
+        setInUse(lstBullets[slot], false);
+    }
+    cboPlaneType->setCurrentIndex(PlaneType);
+    UpdateSpeed();
+    showLogos();
+}
+
+void frmMain::mnuFileNew_Click()
+{
+    txtPlaneName->setText(QStringLiteral("New"));
+    Loading = true;
+    ResetPlane();
+    ChangePlane();
+    Loading = false;
+    cboHPLeft_Click();
+    cboHPRight_Click();
+    RecalcWeights();
+}
+
+void frmMain::mnuFileSaveAs_Click()
+{
+    ExportPlane();
+}
+
+void frmMain::mnuFileExit_Click()
+{
+    close();
+}
+
+void frmMain::mnuHelpAbout_Click()
+{
+    frmAbout about(m_dialogs, m_systemInfo, this);
+    m_dialogs.exec(about);
+}
+
+void frmMain::tbToolBar_ButtonClick(const QString &key)
+{
+    if (key == QLatin1String("New"))
+        mnuFileNew_Click();
+    else if (key == QLatin1String("Open"))
+        mnuFileOpen_Click();
+    else if (key == QLatin1String("SaveAs"))
+        mnuFileSaveAs_Click();
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    Form_Unload();
+    event->accept();
+}
+
+void frmMain::Form_Unload()
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (auto it = windows.crbegin(); it != windows.crend(); ++it) {
+        if (*it != this && (*it)->isVisible())
+            (*it)->close();
+    }
+    if (isMinimized())
+        return;
+    WindowSettings settings;
+    settings.left = static_cast<float>(x() * TwipsPerPixel);
+    settings.top = static_cast<float>(y() * TwipsPerPixel);
+    settings.width = static_cast<float>(width() * TwipsPerPixel);
+    settings.height = static_cast<float>(height() * TwipsPerPixel);
+    settings.defaultDir = DefaultDir;
+    settings.display = static_cast<qint16>(SSTab1->currentIndex());
+    settings.write(m_store);
+    // No message box while the program closes; say it where it can be seen.
+    QString reason;
+    if (!m_store.flush(&reason))
+        std::fprintf(stderr, "VTEditor: the window settings could not be saved: %s\n", qPrintable(reason));
+}
+
+void frmMain::setConfigurationCaptions(int slot, const QString &caption)
+{
+    for (auto *items : {&mnuToolsClearEmpty, &mnuToolsLoadEmpty, &mnuToolsSaveEmpty})
+        (*items)[slot]->setText(caption);
+}
+
+bool frmMain::flushStore(const QString &failureTitle)
+{
+    QString reason;
+    if (m_store.flush(&reason))
+        return true;
+    m_dialogs.message(this, failureTitle + QLatin1Char('\n') + reason, ApplicationTitle);
+    return false;
+}
+
+} // namespace vte

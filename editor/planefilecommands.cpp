@@ -1,0 +1,135 @@
+// Opening and exporting plane files.
+#include "editor/frmmain.h"
+
+#include "editor/apptitle.h"
+#include "planefile/planefileio.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMimeData>
+
+namespace vte {
+
+namespace {
+
+// Exported plane files carry no extension; "*.*" would hide them outside Windows.
+QString planeFileFilter()
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("All Files (*.*)");
+#else
+    return QStringLiteral("All Files (*)");
+#endif
+}
+
+// The folder of a path, with its trailing separator, as the open dialog
+// remembers it.
+QString folderOf(const QString &path)
+{
+    const QString native = QDir::toNativeSeparators(path);
+    return native.left(native.lastIndexOf(QDir::separator()) + 1);
+}
+
+// The stored default folder is a Windows path; where it does not exist the
+// dialog starts at home instead, and the stored value is kept as it is.
+QString existingFolder(const QString &folder)
+{
+    return QFileInfo(folder).isDir() ? folder : QDir::homePath();
+}
+
+// One local file and nothing else; anything more is not a plane to open.
+QString singleDroppedFile(const QMimeData *mime)
+{
+    if (!mime || !mime->hasUrls() || mime->urls().size() != 1 || !mime->urls().front().isLocalFile())
+        return {};
+    return mime->urls().front().toLocalFile();
+}
+
+} // namespace
+
+void frmMain::mnuFileOpen_Click()
+{
+    const QString path =
+        m_dialogs.openFileName(this, QStringLiteral("Open"), existingFolder(DefaultDir), planeFileFilter());
+    if (path.isEmpty())
+        return;
+    m_dialogFolder = folderOf(path);
+    openPlaneFile(path);
+}
+
+void frmMain::openPlaneFile(const QString &path)
+{
+    const ReadResult read = ReadPlaneFile(path);
+    if (read.error == ReadResult::Error::WrongSize) {
+        m_dialogs.message(this, QStringLiteral("Plane File Size Incorrect"), ApplicationTitle);
+        return;
+    }
+    if (!read.record) {
+        m_dialogs.message(this, QStringLiteral("Plane File Could Not Be Read\n") + read.reason, ApplicationTitle);
+        return;
+    }
+    // A value no list can show would leave the window half-loaded: refuse the
+    // file whole, before anything changes.
+    const QString fault = findFieldOutOfRange(*read.record);
+    if (!fault.isEmpty()) {
+        m_dialogs.message(this, QStringLiteral("Plane File Contents Incorrect\n") + fault, ApplicationTitle);
+        return;
+    }
+
+    DefaultDir = folderOf(path);
+    Loading = true;
+    Record = *read.record;
+    const DecodedPlane decoded = DecodePlaneRecord(Record);
+    showSelections(decoded.selections);
+    txtWeight->setText(QString::number(decoded.storedWeight));
+    ChangePlane();
+    RecalcWeights();
+    Loading = false;
+    cboHPLeft_Click();
+    cboHPRight_Click();
+    for (int slot = 0; slot < GunSlots; ++slot)
+        lstGunType_Click(slot);
+}
+
+void frmMain::ExportPlane()
+{
+    if (txtPlaneName->text().isEmpty()) {
+        m_dialogs.message(this, QStringLiteral("Plane Name Required"), ApplicationTitle);
+        return;
+    }
+    const int total = txtTotalWeight->text().toInt();
+    if (total > txtMaximumWeight->text().toInt()) {
+        m_dialogs.message(this, QStringLiteral("Plane Over Weight"), ApplicationTitle);
+        return;
+    }
+    const QString path = m_dialogs.saveFileName(this, QStringLiteral("Save"), m_dialogFolder, txtPlaneName->text(),
+                                                planeFileFilter());
+    if (path.isEmpty())
+        return;
+    m_dialogFolder = folderOf(path);
+    Record = EncodePlaneRecord(catalogue(), selections(), cboSchemes->currentIndex(), total);
+    const WriteResult written = WritePlaneFile(path, Record);
+    if (!written.ok)
+        m_dialogs.message(this, QStringLiteral("Plane File Could Not Be Written\n") + written.reason, ApplicationTitle);
+}
+
+void frmMain::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!singleDroppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void frmMain::dropEvent(QDropEvent *event)
+{
+    const QString path = singleDroppedFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    openPlaneFile(QDir::toNativeSeparators(path));
+}
+
+} // namespace vte

@@ -1,0 +1,60 @@
+#include "editor/dialogs.h"
+
+#include <QColorDialog>
+#include <QDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace vte {
+
+void QtDialogs::message(QWidget *parent, const QString &text, const QString &title)
+{
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+bool QtDialogs::question(QWidget *parent, const QString &text, const QString &title, Icon icon)
+{
+    QMessageBox box(icon == Icon::Question ? QMessageBox::Question : QMessageBox::NoIcon, title, text,
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+QString QtDialogs::prompt(QWidget *parent, const QString &label, const QString &title, const QString &initialText)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(parent, title, label, QLineEdit::Normal, initialText, &ok);
+    return ok ? text : QString();
+}
+
+QString QtDialogs::openFileName(QWidget *parent, const QString &title, const QString &directory,
+                                const QString &filter)
+{
+    return QDir::toNativeSeparators(QFileDialog::getOpenFileName(parent, title, directory, filter));
+}
+
+QString QtDialogs::saveFileName(QWidget *parent, const QString &title, const QString &directory,
+                                const QString &fileName, const QString &filter)
+{
+    // Plane files have no extension; nothing may be appended to the name.
+    const QString start = directory.isEmpty() ? fileName : QDir(directory).filePath(fileName);
+    return QDir::toNativeSeparators(QFileDialog::getSaveFileName(parent, title, start, filter));
+}
+
+std::optional<QColor> QtDialogs::color(QWidget *parent, const QColor &initial)
+{
+    QColorDialog dialog(initial, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.selectedColor();
+}
+
+void QtDialogs::exec(QDialog &dialog)
+{
+    dialog.exec();
+}
+
+} // namespace vte

@@ -1,0 +1,127 @@
+// The "Color Schemes" tab: three paint colours, the scheme list and the preview.
+#include "editor/frmmain.h"
+
+#include "editor/clickablelabel.h"
+#include "editor/twips.h"
+#include "paint/recolor.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QTabWidget>
+
+namespace vte {
+
+namespace {
+
+const QSize PreviewSize = twips(0, 0, 2500, 2500).size();
+
+QImage schemePicture(int number)
+{
+    return QImage(QStringLiteral(":/schemes/scheme%1.gif").arg(number, 2, 10, QLatin1Char('0')));
+}
+
+} // namespace
+
+void frmMain::createColorSchemesTab(QWidget *page)
+{
+    struct SwatchDesign
+    {
+        const char *name;
+        const char *caption;
+        int left;
+    };
+    const SwatchDesign swatches[] = {
+        {"lblFirstColor", "1st Color", 480}, {"lblSecondColor", "2nd Color", 1560}, {"lblThirdColor", "3rd Color", 2640}};
+    for (int swatch = 0; swatch < 3; ++swatch) {
+        ClickableLabel *label = place<ClickableLabel>(page, QLatin1String(swatches[swatch].name),
+                                                      onTab(swatches[swatch].left, 480, 915, 285));
+        label->setText(QLatin1String(swatches[swatch].caption));
+        label->setAlignment(Qt::AlignCenter);
+        label->setFrameShape(QFrame::Box);
+        label->setAutoFillBackground(true);
+        label->setToolTip(QStringLiteral("Double-Click here to open the Color Picker"));
+        connect(label, &ClickableLabel::doubleClicked, this, [this, swatch] { lblColor_DblClick(swatch); });
+        lblColor[swatch] = label;
+        setColor(swatch, MarkerColors[swatch]);
+    }
+    lblCost = place<QLabel>(page, QStringLiteral("lblCost"), onTab(540, 780, 2955, 255));
+    lblCost->setText(QStringLiteral("Double Click Above Color To Change"));
+    cboSchemes = place<QComboBox>(page, QStringLiteral("cboSchemes"), onTab(4740, 480, 2475, 315));
+    connect(cboSchemes, &QComboBox::currentIndexChanged, this, &frmMain::cboSchemes_Click);
+    picPlane1 = place<QLabel>(page, QStringLiteral("picPlane1"), onTab(780, 1020, 2500, 2500));
+    cmdRedraw = place<QPushButton>(page, QStringLiteral("cmdRedraw"), onTab(3360, 1920, 1215, 315));
+    cmdRedraw->setText(QStringLiteral("Redraw"));
+    connect(cmdRedraw, &QPushButton::clicked, this, &frmMain::cmdRedraw_Click);
+    picPlane0 = place<QLabel>(page, QStringLiteral("picPlane0"), onTab(4620, 1020, 2500, 2500));
+    for (QLabel *preview : {picPlane0, picPlane1})
+        preview->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void frmMain::showSchemePicture()
+{
+    const PlaneTypeEntry &entry = catalogue().PlaneTypes(PlaneType);
+    const int position = std::clamp(cboSchemes->currentIndex(), 0, SchemePositions - 1);
+    // The preview is larger than the picture; what lies around it is the
+    // preview's own background and is copied along when re-colouring.
+    m_sourcePreview = QImage(PreviewSize, QImage::Format_RGB32);
+    m_sourcePreview.fill(picPlane0->palette().color(QPalette::Window));
+    QPainter painter(&m_sourcePreview);
+    painter.drawImage(0, 0, schemePicture(entry.Pictures[position]));
+    painter.end();
+    picPlane0->setPixmap(QPixmap::fromImage(m_sourcePreview));
+}
+
+void frmMain::RecolorPreview()
+{
+    if (SSTab1->currentIndex() != ColorSchemesTab)
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    picPlane1->setPixmap(QPixmap::fromImage(recolored(m_sourcePreview, {color(0), color(1), color(2)})));
+    QApplication::restoreOverrideCursor();
+}
+
+void frmMain::cboSchemes_Click()
+{
+    if (Loading)
+        return;
+    showSchemePicture();
+    RecolorPreview();
+}
+
+void frmMain::cmdRedraw_Click()
+{
+    RecolorPreview();
+}
+
+void frmMain::lblColor_DblClick(int swatch)
+{
+    const std::optional<QColor> chosen = m_dialogs.color(this, QColor(rgbFromStored(color(swatch))));
+    if (!chosen) {
+        m_dialogs.message(this, QStringLiteral("Cancelled"), QStringLiteral("Color Selection"));
+        return;
+    }
+    const quint32 colour = storedFromRgb(chosen->rgb());
+    if (colour == color(swatch))
+        return;
+    setColor(swatch, colour);
+    RecolorPreview();
+}
+
+void frmMain::setColor(int swatch, quint32 colour)
+{
+    QPalette palette = lblColor[swatch]->palette();
+    palette.setColor(QPalette::Window, QColor(rgbFromStored(colour)));
+    // Keep the caption readable on any paint.
+    palette.setColor(QPalette::WindowText, qGray(rgbFromStored(colour)) < 128 ? Qt::white : Qt::black);
+    lblColor[swatch]->setPalette(palette);
+}
+
+quint32 frmMain::color(int swatch) const
+{
+    return storedFromRgb(lblColor[swatch]->palette().color(QPalette::Window).rgb());
+}
+
+} // namespace vte

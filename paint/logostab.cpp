@@ -1,0 +1,92 @@
+// The "Logos" tab: the palette of fifty logos and the three places they go.
+#include "editor/frmmain.h"
+
+#include "editor/clickablelabel.h"
+#include "editor/twips.h"
+
+#include <QCheckBox>
+#include <QLabel>
+
+namespace vte {
+
+namespace {
+
+constexpr int LogoColumns = 10;
+constexpr int CellStep = 540;
+constexpr int CellSize = 555;
+
+QPixmap logoPicture(int logo)
+{
+    return QPixmap(QStringLiteral(":/logos/logo%1.gif").arg(logo + 1, 2, 10, QLatin1Char('0')));
+}
+
+} // namespace
+
+void frmMain::createLogosTab(QWidget *page)
+{
+    for (int i = 0; i < static_cast<int>(imgLogo.size()); ++i) {
+        const int left = 1620 + (i % LogoColumns) * CellStep;
+        const int top = 1260 + (i / LogoColumns) * CellStep;
+        imgLogo[i] = place<ClickableLabel>(page, elementName("imgLogo", i), onTab(left, top, CellSize, CellSize));
+        imgLogo[i]->setAlignment(Qt::AlignCenter);
+        connect(imgLogo[i], &ClickableLabel::doubleClicked, this, [this, i] { imgLogo_DblClick(i); });
+    }
+    struct PlaceDesign
+    {
+        const char *caption;
+        const char *picture;
+        const char *label;
+        const char *check;
+        int left;
+    };
+    const PlaceDesign places[] = {{"Nose", "imgNose", "lblNose", "chkNose", 1620},
+                                  {"Tail", "imgTail", "lblTail", "chkTail", 3600},
+                                  {"Wing", "imgWing", "lblWing", "chkWing", 5580}};
+    for (int p : {Nose, Tail, Wings}) {
+        const PlaceDesign &design = places[p];
+        auto *label = place<QLabel>(page, QLatin1String(design.label), onTab(design.left, 420, 555, 195));
+        label->setText(QLatin1String(design.caption));
+        imgPlace[p] = place<QLabel>(page, QLatin1String(design.picture), onTab(design.left, 630, CellSize, CellSize));
+        imgPlace[p]->setAlignment(Qt::AlignCenter);
+        imgPlace[p]->setFrameShape(QFrame::Panel);
+        imgPlace[p]->setFrameShadow(QFrame::Sunken);
+        chkPlace[p] = place<QCheckBox>(page, QLatin1String(design.check), onTab(design.left + 615, 780, 1215, 255));
+        chkPlace[p]->setText(QStringLiteral("Re-Assign"));
+        chkPlace[p]->setChecked(true);
+    }
+    lblLogoHelp = place<QLabel>(page, QStringLiteral("lblLogoHelp"), onTab(120, 1260, 1380, 1620));
+    lblLogoHelp->setText(
+        QStringLiteral("Select 1 or more Logos to re-assign, and then double click on the Icon you wish to use."));
+    lblLogoHelp->setWordWrap(true);
+}
+
+void frmMain::fillLogoPalette()
+{
+    for (int i = 0; i < static_cast<int>(imgLogo.size()); ++i)
+        imgLogo[i]->setPixmap(logoPicture(i));
+}
+
+void frmMain::showLogos()
+{
+    for (int p : {Nose, Tail, Wings})
+        imgPlace[p]->setPixmap(logoPicture(Logo[p]));
+}
+
+void frmMain::imgLogo_DblClick(int index)
+{
+    bool assigned = false;
+    for (int p : {Nose, Tail, Wings}) {
+        if (chkPlace[p]->checkState() == Qt::Unchecked)
+            continue;
+        imgPlace[p]->setPixmap(logoPicture(index));
+        Logo[p] = static_cast<qint16>(index);
+        chkPlace[p]->setChecked(false);
+        assigned = true;
+    }
+    if (!assigned) {
+        m_dialogs.message(this, QStringLiteral("Select One Or More Images To Re-Assign First"),
+                          QStringLiteral("Logo Selection Required"));
+    }
+}
+
+} // namespace vte

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "planefile/planerecord.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace vte {
+
+struct ReadResult
+{
+    enum class Error { None, WrongSize, Unreadable };
+
+    std::optional<PlaneRecord> record;
+    Error error = Error::None;
+    QString reason;   // the system's words, for Unreadable
+};
+
+// The size is asked before anything is read, so a FIFO or a device is refused
+// without ever blocking on it.
+ReadResult ReadPlaneFile(const QString &path);
+
+struct WriteResult
+{
+    bool ok = false;
+    QString reason;
+};
+
+// Writes through a temporary file that replaces the target only once it is
+// complete, so a failed write leaves what was there untouched. A target that
+// exists but is not a regular file is refused rather than replaced.
+WriteResult WritePlaneFile(const QString &path, const PlaneRecord &record);
+
+} // namespace vte
