@@ -28,8 +28,6 @@ struct KeyRule
 };
 
 constexpr qint64 LargestColour = 0xFFFFFF;
-// The accepted range is wider than any 24-bit colour; see readColour.
-constexpr double ColourCeiling = 2147483669.0;
 
 QString illegalValueMessage(const QString &item)
 {
@@ -116,10 +114,11 @@ std::optional<qint64> checkWhole(double number, const KeyRule &rule)
 }
 
 // Colours are compared with their fraction, and only then rounded. Numbers past
-// 0xFFFFFF fit the stored form but name no 24-bit colour, so they are refused.
+// 0xFFFFFF would fit the stored form but name no 24-bit colour, so they are
+// refused as out of range.
 std::optional<qint64> checkColour(double number)
 {
-    if (!(number >= 0.0 && number <= ColourCeiling))
+    if (!(number >= 0.0 && number <= LargestColour + 0.5))
         return std::nullopt;
     const qint64 whole = roundHalfEven(number);
     if (whole > LargestColour)

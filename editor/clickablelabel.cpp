@@ -1,6 +1,8 @@
 #include "editor/clickablelabel.h"
 
 #include <QKeyEvent>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
 
 namespace vte {
 
@@ -14,6 +16,17 @@ void ClickableLabel::mouseDoubleClickEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton)
         emit doubleClicked();
+}
+
+void ClickableLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    QPainter painter(this);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
 }
 
 void ClickableLabel::keyPressEvent(QKeyEvent *event)

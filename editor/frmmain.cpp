@@ -98,6 +98,10 @@ frmMain::frmMain(SettingsStore &store, Dialogs &dialogs, SystemInfoHost &systemI
     designFont.setPixelSize(DesignFontPixels);
     setFont(designFont);
     setWindowTitle(QStringLiteral("Vantorel Plane Editor"));
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icon/vteditor-%1.png").arg(size), QSize(size, size));
+    setWindowIcon(icon);
     setAcceptDrops(true);
 
     createMenus();
@@ -236,11 +240,13 @@ void frmMain::createFrameControls(QWidget *central)
     txtPlaneName->setMaxLength(PlaneNameLength);
     txtPlaneName->setValidator(new PlaneNameValidator(txtPlaneName));
     lblPlaneName->setBuddy(txtPlaneName);
+    txtPlaneName->setAccessibleName(lblPlaneName->text());
     lblPlaneType = caption(central, QStringLiteral("lblPlaneType"), frameRect(2700, 660, 855, 195),
                            QStringLiteral("Plane Type"));
     cboPlaneType = place<QComboBox>(central, QStringLiteral("cboPlaneType"), frameRect(3660, 600, 2415, 315));
     cboPlaneType->addItems(ChoiceLists::planeTypes());
     lblPlaneType->setBuddy(cboPlaneType);
+    cboPlaneType->setAccessibleName(lblPlaneType->text());
     connect(cboPlaneType, &QComboBox::currentIndexChanged, this, &frmMain::cboPlaneType_Click);
 
     SSTab1 = place<QTabWidget>(central, QStringLiteral("SSTab1"), frameRect(60, 1020, 7575, 4080));
@@ -278,21 +284,25 @@ void frmMain::createWeightRow(QWidget *central)
     lblWeights = place<QLabel>(central, QStringLiteral("lblWeights"), twips(60, top, 7575, 195));
     lblWeights->setText(QStringLiteral(
         "Weights -     Plane       Engine       Armor        Guns           HP          Total       Max. Allowed"));
-    const std::array<std::pair<QLineEdit **, const char *>, 8> fields = {{
-        {&txtWeight, "txtWeight"},
-        {&txtPlaneWeight, "txtPlaneWeight"},
-        {&txtEngineWeight, "txtEngineWeight"},
-        {&txtArmorWeight, "txtArmorWeight"},
-        {&txtGunWeight, "txtGunWeight"},
-        {&txtHPWeight, "txtHPWeight"},
-        {&txtTotalWeight, "txtTotalWeight"},
-        {&txtMaximumWeight, "txtMaximumWeight"},
-    }};
-    for (size_t i = 0; i < fields.size(); ++i) {
-        const int left = 60 + static_cast<int>(i) * 945;
-        QLineEdit *field = place<QLineEdit>(central, QLatin1String(fields[i].second), twips(left, top + 225, 900, 285));
+    struct Field
+    {
+        QLineEdit **field;
+        const char *name;
+        const char *heading;
+    };
+    const Field fields[] = {
+        {&txtWeight, "txtWeight", "Stored weight"}, {&txtPlaneWeight, "txtPlaneWeight", "Plane"},
+        {&txtEngineWeight, "txtEngineWeight", "Engine"}, {&txtArmorWeight, "txtArmorWeight", "Armor"},
+        {&txtGunWeight, "txtGunWeight", "Guns"}, {&txtHPWeight, "txtHPWeight", "HP"},
+        {&txtTotalWeight, "txtTotalWeight", "Total"}, {&txtMaximumWeight, "txtMaximumWeight", "Max. Allowed"},
+    };
+    int left = 60;
+    for (const Field &design : fields) {
+        QLineEdit *field = place<QLineEdit>(central, QLatin1String(design.name), twips(left, top + 225, 900, 285));
         field->setReadOnly(true);
-        *fields[i].first = field;
+        field->setAccessibleName(QLatin1String(design.heading));
+        *design.field = field;
+        left += 945;
     }
     // The stored weight of an opened file is shown but has no heading of its own.
     txtWeight->setToolTip(QStringLiteral("Weight stored in the plane file"));

@@ -23,9 +23,12 @@ namespace {
 constexpr int GunColumnStep = 1800;
 constexpr int RocketColumnStep = 900;
 
-QListWidget *choiceList(QWidget *page, const QString &name, const QRect &geometry, const QStringList &entries)
+// A list named for assistive tools after the caption it stands under.
+QListWidget *choiceList(QWidget *page, const QString &name, const QRect &geometry, const QStringList &entries,
+                        const QString &accessibleName)
 {
     auto *list = place<QListWidget>(page, name, geometry);
+    list->setAccessibleName(accessibleName);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (int position = 0; position < entries.size(); ++position) {
         auto *item = new QListWidgetItem(entries[position], list);
@@ -34,9 +37,11 @@ QListWidget *choiceList(QWidget *page, const QString &name, const QRect &geometr
     return list;
 }
 
-QComboBox *choiceBox(QWidget *page, const QString &name, const QRect &geometry, const QStringList &entries)
+QComboBox *choiceBox(QWidget *page, const QString &name, const QRect &geometry, const QStringList &entries,
+                     const QString &accessibleName)
 {
     auto *box = place<QComboBox>(page, name, geometry);
+    box->setAccessibleName(accessibleName);
     for (int position = 0; position < entries.size(); ++position)
         box->addItem(entries[position], position);
     return box;
@@ -49,18 +54,19 @@ void frmMain::createArmorEngineTab(QWidget *page)
     lblArmorNose = caption(page, QStringLiteral("lblArmorNose"), onTab(180, 540, 3015, 255),
                            QStringLiteral("Armor - Nose            Tail              Wings"));
     const char *names[] = {"lstArmorNose", "lstArmorTail", "lstArmorWings"};
+    const char *spokenNames[] = {"Armor - Nose", "Armor - Tail", "Armor - Wings"};
     const int lefts[] = {660, 1560, 2400};
     const std::array handlers = {&frmMain::lstArmorNose_Click, &frmMain::lstArmorTail_Click,
                                  &frmMain::lstArmorWings_Click};
     for (int place : {Nose, Tail, Wings}) {
         lstArmor[place] = choiceList(page, QLatin1String(names[place]), onTab(lefts[place], 840, 435, 2595),
-                                     ChoiceLists::armourSteps());
+                                     ChoiceLists::armourSteps(), QLatin1String(spokenNames[place]));
         connect(lstArmor[place], &QListWidget::currentRowChanged, this, handlers[place]);
     }
     lblEngineType = caption(page, QStringLiteral("lblEngineType"), onTab(3600, 540, 975, 255),
                             QStringLiteral("Engine Type"));
     lstEngineType = choiceList(page, QStringLiteral("lstEngineType"), onTab(3660, 840, 855, 645),
-                               ChoiceLists::engines());
+                               ChoiceLists::engines(), lblEngineType->text());
     connect(lstEngineType, &QListWidget::currentRowChanged, this, &frmMain::lstEngineType_Click);
     chkNitro = place<QCheckBox>(page, QStringLiteral("chkNitro"), onTab(4920, 840, 795, 315));
     chkNitro->setText(QStringLiteral("Nitro"));
@@ -69,6 +75,7 @@ void frmMain::createArmorEngineTab(QWidget *page)
                             QStringLiteral("Plane Speed"));
     txtPlaneSpeed = place<QLineEdit>(page, QStringLiteral("txtPlaneSpeed"), onTab(3660, 2100, 1335, 285));
     txtPlaneSpeed->setReadOnly(true);
+    txtPlaneSpeed->setAccessibleName(lblPlaneSpeed->text());
 }
 
 void frmMain::createGunsTab(QWidget *page)
@@ -82,9 +89,10 @@ void frmMain::createGunsTab(QWidget *page)
         cmdGun[slot]->setText(mountCaption(Mount::NotApplicable));
         cmdGun[slot]->setAutoDefault(true);
         lstGunType[slot] = choiceList(page, elementName("lstGunType", slot),
-                                      onTab(360 + left, slot == 0 ? 1320 : 1305, 1455, 1230), ChoiceLists::gunTypes());
+                                      onTab(360 + left, slot == 0 ? 1320 : 1305, 1455, 1230), ChoiceLists::gunTypes(),
+                                      QStringLiteral("Gun %1").arg(slot + 1));
         lstBullets[slot] = choiceList(page, elementName("lstBullets", slot), onTab(360 + left, 2640, 1455, 1035),
-                                      ChoiceLists::ammunition());
+                                      ChoiceLists::ammunition(), QStringLiteral("Ammo %1").arg(slot + 1));
         setInUse(lstGunType[slot], false);
         setInUse(lstBullets[slot], false);
         connect(cmdGun[slot], &QPushButton::clicked, this, [this, slot] { cmdGun_Click(slot); });
@@ -101,19 +109,22 @@ void frmMain::createHardPointsTab(QWidget *page)
     {
         const char *count;
         const char *rockets;
+        const char *spokenSide;
         int left;
         int countTop;
     };
-    const SideDesign sides[] = {{"cboHPLeft", "lstLHP", 120, 780}, {"cboHPRight", "lstRHP", 3900, 720}};
+    const SideDesign sides[] = {{"cboHPLeft", "lstLHP", "Left", 120, 780}, {"cboHPRight", "lstRHP", "Right", 3900, 720}};
     for (Side side : {Left, Right}) {
         const SideDesign &design = sides[side];
         cboHP[side] = choiceBox(page, QLatin1String(design.count), onTab(design.left, design.countTop, 615, 315),
-                                ChoiceLists::hardPointCounts());
+                                ChoiceLists::hardPointCounts(),
+                                QStringLiteral("%1 Hard Points").arg(QLatin1String(design.spokenSide)));
         connect(cboHP[side], &QComboBox::currentIndexChanged, this, [this, side] { cboHP_Click(side); });
         for (int k = 0; k < HardPointsPerSide; ++k) {
             QListWidget *list = choiceList(page, elementName(design.rockets, k),
                                            onTab(design.left + k * RocketColumnStep, 1200, 890, 2400),
-                                           ChoiceLists::rockets());
+                                           ChoiceLists::rockets(),
+                                           QStringLiteral("%1 Rocket %2").arg(QLatin1String(design.spokenSide)).arg(k + 1));
             setInUse(list, false);
             lstHP[side][k] = list;
             connect(list, &QListWidget::currentRowChanged, this, [this, side, k] { lstHP_Click(side, k); });

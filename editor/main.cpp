@@ -7,14 +7,39 @@
 #include "version.h"
 
 #include <QApplication>
-#include <QIcon>
+#include <QCommandLineParser>
+#include <QTimer>
+
+namespace {
+
+void nameApplication()
+{
+    QCoreApplication::setApplicationName(vte::ApplicationTitle);
+    QCoreApplication::setApplicationVersion(QStringLiteral(VTEDITOR_VERSION));
+}
+
+// Parsed before any window exists, so --help and --version work without a display.
+QStringList filesToOpen(int argc, char *argv[])
+{
+    const QCoreApplication core(argc, argv);
+    nameApplication();
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Editor for Vantorel plane files"));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A plane file to open at start."),
+                                 QStringLiteral("[file]"));
+    parser.process(core);
+    return parser.positionalArguments();
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    const QStringList files = filesToOpen(argc, argv);
     QApplication app(argc, argv);
-    QApplication::setApplicationName(vte::ApplicationTitle);
-    QApplication::setApplicationVersion(QStringLiteral(VTEDITOR_VERSION));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon/vteditor-32.png")));
+    nameApplication();
 
     const std::unique_ptr<vte::SettingsStore> store = vte::QSettingsStore::forCurrentUser();
     vte::QtDialogs dialogs;
@@ -23,5 +48,8 @@ int main(int argc, char *argv[])
     vte::frmMain window(*store, dialogs, *systemInfo);
     window.Form_Load();
     window.show();
+    // Opened once the window is up, so any message has a window to stand on.
+    if (!files.isEmpty())
+        QTimer::singleShot(0, &window, [&window, file = files.front()] { window.openPlaneFile(file); });
     return QApplication::exec();
 }

@@ -50,12 +50,15 @@ void frmMain::createColorSchemesTab(QWidget *page)
     lblCost = place<QLabel>(page, QStringLiteral("lblCost"), onTab(540, 780, 2955, 255));
     lblCost->setText(QStringLiteral("Double Click Above Color To Change"));
     cboSchemes = place<QComboBox>(page, QStringLiteral("cboSchemes"), onTab(4740, 480, 2475, 315));
+    cboSchemes->setAccessibleName(QStringLiteral("Color Scheme"));
     connect(cboSchemes, &QComboBox::currentIndexChanged, this, &frmMain::cboSchemes_Click);
     picPlane1 = place<QLabel>(page, QStringLiteral("picPlane1"), onTab(780, 1020, 2500, 2500));
     cmdRedraw = place<QPushButton>(page, QStringLiteral("cmdRedraw"), onTab(3360, 1920, 1215, 315));
     cmdRedraw->setText(QStringLiteral("Redraw"));
     connect(cmdRedraw, &QPushButton::clicked, this, &frmMain::cmdRedraw_Click);
     picPlane0 = place<QLabel>(page, QStringLiteral("picPlane0"), onTab(4620, 1020, 2500, 2500));
+    picPlane0->setAccessibleName(QStringLiteral("Scheme picture"));
+    picPlane1->setAccessibleName(QStringLiteral("Painted preview"));
     for (QLabel *preview : {picPlane0, picPlane1})
         preview->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }

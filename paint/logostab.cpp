@@ -24,13 +24,6 @@ QPixmap logoPicture(int logo)
 
 void frmMain::createLogosTab(QWidget *page)
 {
-    for (int i = 0; i < static_cast<int>(imgLogo.size()); ++i) {
-        const int left = 1620 + (i % LogoColumns) * CellStep;
-        const int top = 1260 + (i / LogoColumns) * CellStep;
-        imgLogo[i] = place<ClickableLabel>(page, elementName("imgLogo", i), onTab(left, top, CellSize, CellSize));
-        imgLogo[i]->setAlignment(Qt::AlignCenter);
-        connect(imgLogo[i], &ClickableLabel::doubleClicked, this, [this, i] { imgLogo_DblClick(i); });
-    }
     struct PlaceDesign
     {
         const char *caption;
@@ -48,11 +41,20 @@ void frmMain::createLogosTab(QWidget *page)
         label->setText(QLatin1String(design.caption));
         imgPlace[p] = place<QLabel>(page, QLatin1String(design.picture), onTab(design.left, 630, CellSize, CellSize));
         imgPlace[p]->setAlignment(Qt::AlignCenter);
+        imgPlace[p]->setAccessibleName(QStringLiteral("%1 logo").arg(QLatin1String(design.caption)));
         imgPlace[p]->setFrameShape(QFrame::Panel);
         imgPlace[p]->setFrameShadow(QFrame::Sunken);
         chkPlace[p] = place<QCheckBox>(page, QLatin1String(design.check), onTab(design.left + 615, 780, 1215, 255));
         chkPlace[p]->setText(QStringLiteral("Re-Assign"));
         chkPlace[p]->setChecked(true);
+    }
+    for (int i = 0; i < static_cast<int>(imgLogo.size()); ++i) {
+        const int left = 1620 + (i % LogoColumns) * CellStep;
+        const int top = 1260 + (i / LogoColumns) * CellStep;
+        imgLogo[i] = place<ClickableLabel>(page, elementName("imgLogo", i), onTab(left, top, CellSize, CellSize));
+        imgLogo[i]->setAlignment(Qt::AlignCenter);
+        imgLogo[i]->setAccessibleName(QStringLiteral("Logo %1").arg(i + 1));
+        connect(imgLogo[i], &ClickableLabel::doubleClicked, this, [this, i] { imgLogo_DblClick(i); });
     }
     lblLogoHelp = place<QLabel>(page, QStringLiteral("lblLogoHelp"), onTab(120, 1260, 1380, 1620));
     lblLogoHelp->setText(

@@ -53,8 +53,11 @@ QByteArray encodeCp1252(const QString &text)
 
 bool isCp1252Storable(QChar c)
 {
-    // A zero byte would end the name; other control characters have no place in it.
-    return byteFor(c) >= 0x20 && c.unicode() != 0x7F;
+    // A zero byte would end the name; other control characters, including the
+    // ones standing for the code page's undefined bytes, have no place in it.
+    const char16_t u = c.unicode();
+    const bool control = u < 0x20 || (u >= 0x7F && u < 0xA0);
+    return !control && byteFor(c) >= 0;
 }
 
 } // namespace vte

@@ -1,0 +1,121 @@
+#include "about/frmabout.h"
+
+#include "about/sysinfo.h"
+#include "editor/apptitle.h"
+#include "editor/dialogs.h"
+#include "version.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+
+namespace vte {
+
+namespace {
+
+// The box was laid out in twips, fifteen to a pixel.
+int pixels(int twips)
+{
+    return qRound(twips / 15.0);
+}
+
+QRect twipsRect(int left, int top, int width, int height)
+{
+    return {pixels(left), pixels(top), pixels(width), pixels(height)};
+}
+
+template <typename Widget>
+Widget *place(QWidget *parent, const char *name, const QRect &geometry)
+{
+    auto *widget = new Widget(parent);
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+void fill(QWidget *widget, QRgb color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, QColor(color));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+const QString Description = QStringLiteral(
+    "Manage all of your planes in easy and style.  Import an existing plane, make changes as required, "
+    "and then export your plane complete with default ammo and rocket types.  By using the Tools "
+    "Load/Save function, you can quickly create and load your favorite default settings via the System "
+    "Registry, make any changes required and then export your plane .  Individual planes will "
+    "automatically be saved with your ammo and rocket type choices.");
+
+} // namespace
+
+frmAbout::frmAbout(Dialogs &dialogs, SystemInfoHost &host, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
+                          | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      dialogs_(dialogs), host_(host)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("About VTP Editor"));
+    setFixedSize(twipsRect(0, 0, 5865, 3630).size());
+    createControls();
+    Form_Load();
+}
+
+void frmAbout::createControls()
+{
+    // OK comes first so that it has the focus, and Enter means OK.
+    cmdOK = place<QPushButton>(this, "cmdOK", twipsRect(3960, 3000, 1467, 345));
+    cmdOK->setText(QStringLiteral("OK"));
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+
+    cmdSysInfo = place<QPushButton>(this, "cmdSysInfo", twipsRect(300, 3000, 1452, 345));
+    cmdSysInfo->setText(QStringLiteral("&System Info..."));
+    connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
+
+    picIcon = place<QLabel>(this, "picIcon", twipsRect(240, 240, 540, 540));
+    picIcon->setAlignment(Qt::AlignCenter);
+    fill(picIcon, 0xC0C0C0);
+
+    lblTitle = place<QLabel>(this, "lblTitle", twipsRect(1050, 240, 4275, 480));
+    lblVersion = place<QLabel>(this, "lblVersion", twipsRect(1050, 780, 4275, 225));
+    lblDescription = place<QLabel>(this, "lblDescription", twipsRect(1050, 1125, 4275, 1590));
+    lblDescription->setWordWrap(true);
+    lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    Line1 = place<QFrame>(this, "Line1", twipsRect(225, 2880, 5657 - 225, 15));
+    fill(Line1, 0x808080);
+}
+
+void frmAbout::Form_Load()
+{
+    // The icon is drawn separately; until it is there the grey box stays empty.
+    picIcon->setPixmap(QPixmap(QStringLiteral(":/icon/vteditor-32.png")));
+    lblTitle->setText(ApplicationTitle);
+    lblVersion->setText(QStringLiteral("Version %1.%2.%3")
+                            .arg(VTEDITOR_VERSION_MAJOR)
+                            .arg(VTEDITOR_VERSION_MINOR)
+                            .arg(VTEDITOR_VERSION_PATCH));
+    lblDescription->setText(Description);
+}
+
+void frmAbout::cmdOK_Click()
+{
+    accept();
+}
+
+void frmAbout::cmdSysInfo_Click()
+{
+    StartSysInfo();
+}
+
+void frmAbout::StartSysInfo()
+{
+    const auto program = systemInfoProgram(host_);
+    if (!program || !host_.start(*program))
+        dialogs_.message(this, QStringLiteral("System Information Is Unavailable At This Time"), ApplicationTitle);
+}
+
+} // namespace vte
