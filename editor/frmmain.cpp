@@ -8,6 +8,7 @@
 #include "editor/clickablelabel.h"
 #include "editor/inusemark.h"
 #include "editor/twips.h"
+#include "paint/pixelart.h"
 #include "planefile/cp1252.h"
 
 #include <QAction>
@@ -84,6 +85,27 @@ bool onAnyScreen(const QRect &frame)
                        [&](const QScreen *screen) { return screen->availableGeometry().intersects(frame); });
 }
 
+// The tab widget answers Ctrl+Tab only while the focus is on a page; these
+// switch tabs from anywhere in the window, Ctrl+PgDn and Ctrl+PgUp included.
+void addTabKeys(QWidget *window, QTabWidget *tabs)
+{
+    const auto addTabKey = [window, tabs](const char *name, const QString &text, const QList<QKeySequence> &keys, int step) {
+        auto *action = new QAction(text, window);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcuts(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        QObject::connect(action, &QAction::triggered, tabs, [tabs, step] {
+            const int count = tabs->count();
+            tabs->setCurrentIndex((tabs->currentIndex() + step + count) % count);
+        });
+        window->addAction(action);
+    };
+    addTabKey("actNextTab", QStringLiteral("Next Tab"),
+              {QKeySequence(Qt::CTRL | Qt::Key_PageDown), QKeySequence(Qt::CTRL | Qt::Key_Tab)}, 1);
+    addTabKey("actPreviousTab", QStringLiteral("Previous Tab"),
+              {QKeySequence(Qt::CTRL | Qt::Key_PageUp), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)}, -1);
+}
+
 } // namespace
 
 frmMain::frmMain(SettingsStore &store, Dialogs &dialogs, SystemInfoHost &systemInfo, QWidget *parent)
@@ -110,6 +132,7 @@ frmMain::frmMain(SettingsStore &store, Dialogs &dialogs, SystemInfoHost &systemI
 
     auto *central = new QWidget(this);
     central->setObjectName(QStringLiteral("centralWidget"));
+    central->setAccessibleName(QStringLiteral("Plane"));
     setCentralWidget(central);
     createFrameControls(central);
     createWeightRow(central);
@@ -131,9 +154,15 @@ void frmMain::createMenus()
         return action;
     };
     const auto addSeparator = [](QMenu *menu, const QString &name) { menu->addSeparator()->setObjectName(name); };
+    // Assistive tools read a menu by its title, without the access key's mark.
+    const auto nameMenu = [](QMenu *menu, const char *name) {
+        menu->setObjectName(QLatin1String(name));
+        menu->setAccessibleName(QString(menu->title()).remove(QLatin1Char('&')));
+    };
+    menuBar()->setAccessibleName(QStringLiteral("Menu bar"));
 
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
+    nameMenu(file, "mnuFile");
     mnuFileNew = addItem(file, QStringLiteral("mnuFileNew"), QStringLiteral("&New"));
     mnuFileNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     mnuFileOpen = addItem(file, QStringLiteral("mnuFileOpen"), QStringLiteral("&Open (Import)"));
@@ -147,7 +176,7 @@ void frmMain::createMenus()
     connect(mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
 
     QMenu *tools = menuBar()->addMenu(QStringLiteral("&Tools"));
-    tools->setObjectName(QStringLiteral("mnuTools"));
+    nameMenu(tools, "mnuTools");
     struct Submenu
     {
         const char *name;
@@ -157,13 +186,13 @@ void frmMain::createMenus()
         const char *separatorAfter;
     };
     const Submenu submenus[] = {
-        {"mnuToolsLoad", "Load Configuration", &mnuToolsLoadEmpty, &frmMain::mnuToolsLoadEmpty_Click, "mnuToolBar1"},
-        {"mnuToolsSave", "Save Configuration", &mnuToolsSaveEmpty, &frmMain::mnuToolsSaveEmpty_Click, "mnuToolBar2"},
-        {"mnuToolsClear", "Clear Configuration", &mnuToolsClearEmpty, &frmMain::mnuToolsClearEmpty_Click, nullptr},
+        {"mnuToolsLoad", "&Load Configuration", &mnuToolsLoadEmpty, &frmMain::mnuToolsLoadEmpty_Click, "mnuToolBar1"},
+        {"mnuToolsSave", "&Save Configuration", &mnuToolsSaveEmpty, &frmMain::mnuToolsSaveEmpty_Click, "mnuToolBar2"},
+        {"mnuToolsClear", "&Clear Configuration", &mnuToolsClearEmpty, &frmMain::mnuToolsClearEmpty_Click, nullptr},
     };
     for (const Submenu &submenu : submenus) {
         QMenu *menu = tools->addMenu(QLatin1String(submenu.caption));
-        menu->setObjectName(QLatin1String(submenu.name));
+        nameMenu(menu, submenu.name);
         menu->menuAction()->setObjectName(QLatin1String(submenu.name));
         const QString itemArray = QLatin1String(submenu.name) + QStringLiteral("Empty");
         for (int slot = 0; slot < ConfigurationSlots; ++slot) {
@@ -176,7 +205,7 @@ void frmMain::createMenus()
     }
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
+    nameMenu(help, "mnuHelp");
     mnuHelpAbout = addItem(help, QStringLiteral("mnuHelpAbout"), QStringLiteral("&About "));
     connect(mnuHelpAbout, &QAction::triggered, this, &frmMain::mnuHelpAbout_Click);
 }
@@ -199,7 +228,7 @@ void frmMain::createToolBar()
         {"SaveAs", ":/toolbar/save.png", "Save (Export) Plane As"},
     };
     for (const Button &button : buttons) {
-        QAction *action = tbToolBar->addAction(QIcon(QLatin1String(button.picture)), QLatin1String(button.key));
+        QAction *action = tbToolBar->addAction(sharpIcon(QLatin1String(button.picture)), QLatin1String(button.key));
         action->setObjectName(QLatin1String(button.key));
         action->setData(QLatin1String(button.key));
         action->setToolTip(QLatin1String(button.tooltip));
@@ -212,6 +241,7 @@ void frmMain::createStatusBar()
 {
     QStatusBar *bar = statusBar();
     bar->setObjectName(QStringLiteral("sbStatusBar"));
+    bar->setAccessibleName(QStringLiteral("Status bar"));
     auto *status = new QLabel(QStringLiteral("Status"), bar);
     auto *date = new QLabel(bar);
     auto *time = new QLabel(bar);
@@ -250,6 +280,7 @@ void frmMain::createFrameControls(QWidget *central)
     connect(cboPlaneType, &QComboBox::currentIndexChanged, this, &frmMain::cboPlaneType_Click);
 
     SSTab1 = place<QTabWidget>(central, QStringLiteral("SSTab1"), frameRect(60, 1020, 7575, 4080));
+    SSTab1->setAccessibleName(QStringLiteral("Loadout tabs"));
     struct Page
     {
         const char *caption;
@@ -263,10 +294,12 @@ void frmMain::createFrameControls(QWidget *central)
     for (const Page &page : pages) {
         auto *widget = new QWidget;
         widget->setObjectName(QStringLiteral("SSTab1.%1").arg(SSTab1->count()));
+        widget->setAccessibleName(QLatin1String(page.caption));
         (this->*page.create)(widget);
         SSTab1->addTab(widget, QLatin1String(page.caption));
     }
     SSTab1->setCurrentIndex(ColorSchemesTab);
+    addTabKeys(this, SSTab1);
     // Where Qt's tab row is taller than the design's, grow the control rather
     // than cut off the pages' lowest controls.
     int contentHeight = 0;
@@ -413,9 +446,10 @@ void frmMain::closeEvent(QCloseEvent *event)
 
 void frmMain::Form_Unload()
 {
-    const QWidgetList windows = QApplication::topLevelWidgets();
+    // Every other window of the program belongs to this one; the newest goes first.
+    const QList<QWidget *> windows = findChildren<QWidget *>();
     for (auto it = windows.crbegin(); it != windows.crend(); ++it) {
-        if (*it != this && (*it)->isVisible())
+        if ((*it)->isWindow() && (*it)->isVisible())
             (*it)->close();
     }
     if (isMinimized())

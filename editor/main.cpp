@@ -3,6 +3,7 @@
 #include "configs/settingsstore.h"
 #include "editor/apptitle.h"
 #include "editor/dialogs.h"
+#include "editor/exitafterfirstpaint.h"
 #include "editor/frmmain.h"
 #include "version.h"
 
@@ -40,6 +41,9 @@ int main(int argc, char *argv[])
     const QStringList files = filesToOpen(argc, argv);
     QApplication app(argc, argv);
     nameApplication();
+    vte::ExitAfterFirstPaint firstPaint;
+    if (qEnvironmentVariableIsSet("VTEDITOR_EXIT_AFTER_FIRST_PAINT"))
+        app.installEventFilter(&firstPaint);
 
     const std::unique_ptr<vte::SettingsStore> store = vte::QSettingsStore::forCurrentUser();
     vte::QtDialogs dialogs;

@@ -3,6 +3,7 @@
 
 #include "editor/clickablelabel.h"
 #include "editor/twips.h"
+#include "paint/pixelart.h"
 #include "paint/recolor.h"
 
 #include <QApplication>
@@ -11,6 +12,9 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTabWidget>
+
+#include <algorithm>
+
 
 namespace vte {
 
@@ -74,7 +78,7 @@ void frmMain::showSchemePicture()
     QPainter painter(&m_sourcePreview);
     painter.drawImage(0, 0, schemePicture(entry.Pictures[position]));
     painter.end();
-    picPlane0->setPixmap(QPixmap::fromImage(m_sourcePreview));
+    picPlane0->setPixmap(sharpPixmap(m_sourcePreview, picPlane0->devicePixelRatioF()));
 }
 
 void frmMain::RecolorPreview()
@@ -82,7 +86,8 @@ void frmMain::RecolorPreview()
     if (SSTab1->currentIndex() != ColorSchemesTab)
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    picPlane1->setPixmap(QPixmap::fromImage(recolored(m_sourcePreview, {color(0), color(1), color(2)})));
+    picPlane1->setPixmap(
+        sharpPixmap(recolored(m_sourcePreview, {color(0), color(1), color(2)}), picPlane1->devicePixelRatioF()));
     QApplication::restoreOverrideCursor();
 }
 

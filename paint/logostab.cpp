@@ -3,9 +3,11 @@
 
 #include "editor/clickablelabel.h"
 #include "editor/twips.h"
+#include "paint/pixelart.h"
 
 #include <QCheckBox>
 #include <QLabel>
+
 
 namespace vte {
 
@@ -15,9 +17,11 @@ constexpr int LogoColumns = 10;
 constexpr int CellStep = 540;
 constexpr int CellSize = 555;
 
-QPixmap logoPicture(int logo)
+// The logo's picture as the label that shows it should draw it.
+QPixmap logoPicture(int logo, const QWidget *label)
 {
-    return QPixmap(QStringLiteral(":/logos/logo%1.gif").arg(logo + 1, 2, 10, QLatin1Char('0')));
+    return sharpPixmap(QImage(QStringLiteral(":/logos/logo%1.gif").arg(logo + 1, 2, 10, QLatin1Char('0'))),
+                       label->devicePixelRatioF());
 }
 
 } // namespace
@@ -65,13 +69,13 @@ void frmMain::createLogosTab(QWidget *page)
 void frmMain::fillLogoPalette()
 {
     for (int i = 0; i < static_cast<int>(imgLogo.size()); ++i)
-        imgLogo[i]->setPixmap(logoPicture(i));
+        imgLogo[i]->setPixmap(logoPicture(i, imgLogo[i]));
 }
 
 void frmMain::showLogos()
 {
     for (int p : {Nose, Tail, Wings})
-        imgPlace[p]->setPixmap(logoPicture(Logo[p]));
+        imgPlace[p]->setPixmap(logoPicture(Logo[p], imgPlace[p]));
 }
 
 void frmMain::imgLogo_DblClick(int index)
@@ -80,7 +84,7 @@ void frmMain::imgLogo_DblClick(int index)
     for (int p : {Nose, Tail, Wings}) {
         if (chkPlace[p]->checkState() == Qt::Unchecked)
             continue;
-        imgPlace[p]->setPixmap(logoPicture(index));
+        imgPlace[p]->setPixmap(logoPicture(index, imgPlace[p]));
         Logo[p] = static_cast<qint16>(index);
         chkPlace[p]->setChecked(false);
         assigned = true;
