@@ -3,7 +3,7 @@
 
 vte_packages_build="build-essential cmake ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core"
 vte_packages_test="$vte_packages_build xvfb xauth xdotool clang libclang-rt-14-dev clang-format clang-tidy \
-desktop-file-utils appstream dpkg-dev file"
+desktop-file-utils appstream dpkg-dev file imagemagick"
 
 vte_install() {
     eval "wanted=\$vte_packages_$1"
