@@ -148,7 +148,7 @@ frmMain::~frmMain() = default;
 
 void frmMain::createMenus()
 {
-    const auto addItem = [this](QMenu *menu, const QString &name, const QString &caption) {
+    const auto addItem = [](QMenu *menu, const QString &name, const QString &caption) {
         QAction *action = menu->addAction(caption);
         action->setObjectName(name);
         return action;
