@@ -1,54 +1,34 @@
 #include "configs/settingsstore.h"
 
+#include "planefile/planefileio.h"
+
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
+#include <QTemporaryDir>
+
+#include <optional>
 
 namespace vte {
 
 namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("Settings", text);
+}
 
 QString key(const QString &section, const QString &name)
 {
     return section + QLatin1Char('/') + name;
 }
 
-} // namespace
-
-QSettingsStore::QSettingsStore(std::unique_ptr<QSettings> settings)
-    : m_settings(std::move(settings))
+QString textOf(const QVariant &value, const QString &defaultText)
 {
-}
-
-QSettingsStore::~QSettingsStore() = default;
-
-std::unique_ptr<QSettingsStore> QSettingsStore::forCurrentUser()
-{
-#ifdef Q_OS_WIN
-    return std::make_unique<QSettingsStore>(std::make_unique<QSettings>(
-        QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\VTEditor"),
-        QSettings::NativeFormat));
-#else
-    return forIniFile(userIniPath());
-#endif
-}
-
-std::unique_ptr<QSettingsStore> QSettingsStore::forIniFile(const QString &path)
-{
-    return std::make_unique<QSettingsStore>(std::make_unique<QSettings>(path, QSettings::IniFormat));
-}
-
-QString QSettingsStore::userIniPath()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-           + QStringLiteral("/VTEditor/VTEditor.ini");
-}
-
-QString QSettingsStore::read(const QString &section, const QString &name, const QString &defaultText) const
-{
-    const QVariant value = m_settings->value(key(section, name));
     if (!value.isValid())
         return defaultText;
     // An INI value edited by hand to hold commas reads back as a list.
@@ -57,39 +37,168 @@ QString QSettingsStore::read(const QString &section, const QString &name, const 
     return value.toString();
 }
 
-void QSettingsStore::write(const QString &section, const QString &name, const QString &text)
+using Values = QMap<QString, QVariant>;
+
+// QSettings keeps what it parsed by file name, so every parse and format
+// works on a scratch file of its own and never sees an outdated copy.
+std::optional<Values> parseIni(const QByteArray &text)
 {
-    m_settings->setValue(key(section, name), text);
+    QTemporaryDir scratch;
+    QFile file(scratch.filePath(QStringLiteral("parse.ini")));
+    if (!scratch.isValid() || !file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.flush())
+        return std::nullopt;
+    file.close();
+    const QSettings ini(file.fileName(), QSettings::IniFormat);
+    Values values;
+    for (const QString &name : ini.allKeys())
+        values.insert(name, ini.value(name));
+    return values;
 }
 
-void QSettingsStore::removeSection(const QString &section)
+std::optional<QByteArray> formatIni(const Values &values)
 {
-    m_settings->remove(section);
+    QTemporaryDir scratch;
+    const QString path = scratch.filePath(QStringLiteral("format.ini"));
+    if (!scratch.isValid())
+        return std::nullopt;
+    {
+        QSettings ini(path, QSettings::IniFormat);
+        for (auto it = values.cbegin(); it != values.cend(); ++it)
+            ini.setValue(it.key(), it.value());
+        ini.sync();
+        if (ini.status() != QSettings::NoError)
+            return std::nullopt;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return file.readAll();
 }
 
-bool QSettingsStore::flush(QString *reason)
+// A missing file holds nothing; one that cannot be read holds nothing known.
+std::optional<Values> readIni(const QString &path)
 {
-    const QString path = m_settings->fileName();
-    // QSettings would silently replace whatever stands at its path.
-    if (m_settings->format() == QSettings::IniFormat && QFileInfo::exists(path) && !QFileInfo(path).isFile()) {
+    const QFileInfo info(path);
+    if (!info.exists())
+        return Values{};
+    QFile file(path);
+    // Only a regular file is opened: a FIFO would block the editor.
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return parseIni(file.readAll());
+}
+
+#ifdef Q_OS_WIN
+// The registry branch of VB's GetSetting and SaveSetting, values as REG_SZ texts.
+class RegistryStore final : public SettingsStore
+{
+public:
+    QString read(const QString &section, const QString &name, const QString &defaultText) const override
+    {
+        return textOf(m_settings.value(key(section, name)), defaultText);
+    }
+    void write(const QString &section, const QString &name, const QString &text) override
+    {
+        m_settings.setValue(key(section, name), text);
+    }
+    void removeSection(const QString &section) override { m_settings.remove(section); }
+    bool flush(QString *reason) override
+    {
+        m_settings.sync();
+        if (m_settings.status() == QSettings::NoError)
+            return true;
         if (reason)
-            *reason = QCoreApplication::translate("Settings", "%1 is not a regular file").arg(path);
+            *reason = tr("%1 cannot be written").arg(m_settings.fileName());
         return false;
     }
-    m_settings->sync();
-    switch (m_settings->status()) {
-    case QSettings::NoError:
+
+private:
+    QSettings m_settings{QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\VTEditor"),
+                         QSettings::NativeFormat};
+};
+#endif
+
+} // namespace
+
+std::unique_ptr<SettingsStore> SettingsStore::forCurrentUser()
+{
+#ifdef Q_OS_WIN
+    return std::make_unique<RegistryStore>();
+#else
+    return std::make_unique<IniFileStore>(IniFileStore::userPath());
+#endif
+}
+
+IniFileStore::IniFileStore(QString path)
+    : m_path(std::move(path))
+    , m_values(readIni(m_path).value_or(Values{}))
+{
+}
+
+QString IniFileStore::userPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+           + QStringLiteral("/VTEditor/VTEditor.ini");
+}
+
+QString IniFileStore::read(const QString &section, const QString &name, const QString &defaultText) const
+{
+    return textOf(m_values.value(key(section, name)), defaultText);
+}
+
+void IniFileStore::write(const QString &section, const QString &name, const QString &text)
+{
+    m_changes.push_back({section, name, text});
+    apply(m_changes.back(), m_values);
+}
+
+void IniFileStore::removeSection(const QString &section)
+{
+    m_changes.push_back({section, {}, {}});
+    apply(m_changes.back(), m_values);
+}
+
+void IniFileStore::apply(const Change &change, Values &values)
+{
+    if (!change.key.isEmpty()) {
+        values.insert(key(change.section, change.key), change.text);
+        return;
+    }
+    const QString prefix = change.section + QLatin1Char('/');
+    values.removeIf([&prefix](Values::iterator entry) { return entry.key().startsWith(prefix); });
+}
+
+bool IniFileStore::flush(QString *reason)
+{
+    const auto fail = [reason](const QString &why) {
+        if (reason)
+            *reason = why;
+        return false;
+    };
+    const QFileInfo info(m_path);
+    if (info.exists() && !info.isFile())
+        return fail(tr("%1 is not a regular file").arg(m_path));
+    if (m_changes.empty())
         return true;
-    case QSettings::AccessError:
-        if (reason)
-            *reason = QCoreApplication::translate("Settings", "%1 cannot be written").arg(path);
-        return false;
-    case QSettings::FormatError:
-        if (reason)
-            *reason = QCoreApplication::translate("Settings", "%1 is not a valid settings file").arg(path);
-        return false;
-    }
-    return false;
+
+    // Writing over a file that could not be read would lose what it holds.
+    std::optional<Values> values = readIni(m_path);
+    if (!values)
+        return fail(tr("%1 cannot be read").arg(m_path));
+    for (const Change &change : m_changes)
+        apply(change, *values);
+    const std::optional<QByteArray> text = formatIni(*values);
+    // A draft cut short reads back as fewer values.
+    if (!text || parseIni(*text) != *values)
+        return fail(tr("%1 cannot be written").arg(m_path));
+    if (!QDir().mkpath(info.absolutePath()))
+        return fail(tr("%1 cannot be written").arg(m_path));
+    const WriteResult written = saveWholeFile(m_path, *text);
+    if (!written.ok)
+        return fail(tr("%1 cannot be written: %2").arg(m_path, written.reason));
+    m_values = std::move(*values);
+    m_changes.clear();
+    return true;
 }
 
 } // namespace vte

@@ -1,10 +1,11 @@
 #pragma once
 
+#include <QMap>
 #include <QString>
+#include <QVariant>
 
 #include <memory>
-
-class QSettings;
+#include <vector>
 
 namespace vte {
 
@@ -15,6 +16,10 @@ class SettingsStore
 public:
     virtual ~SettingsStore() = default;
 
+    // On Windows the registry branch that VB programs use, elsewhere an INI
+    // file in the user's configuration folder.
+    static std::unique_ptr<SettingsStore> forCurrentUser();
+
     virtual QString read(const QString &section, const QString &key, const QString &defaultText) const = 0;
     virtual void write(const QString &section, const QString &key, const QString &text) = 0;
     // A missing section is no error.
@@ -24,17 +29,17 @@ public:
     virtual bool flush(QString *reason) = 0;
 };
 
-// The store on QSettings: on Windows the registry branch that VB programs use,
-// elsewhere an INI file in the user's configuration folder.
-class QSettingsStore final : public SettingsStore
+// The store in an INI file, in QSettings' format. Changes are kept in memory
+// until flush, which lays them over what the file holds then (so another
+// editor's saves survive) and replaces the file whole. QSettings is only used
+// to parse and format, never to write the file itself: on a full disk it
+// renames a short file into place and reports success.
+class IniFileStore final : public SettingsStore
 {
 public:
-    explicit QSettingsStore(std::unique_ptr<QSettings> settings);
-    ~QSettingsStore() override;
+    explicit IniFileStore(QString path);
 
-    static std::unique_ptr<QSettingsStore> forCurrentUser();
-    static std::unique_ptr<QSettingsStore> forIniFile(const QString &path);
-    static QString userIniPath();
+    static QString userPath();
 
     QString read(const QString &section, const QString &key, const QString &defaultText) const override;
     void write(const QString &section, const QString &key, const QString &text) override;
@@ -42,7 +47,20 @@ public:
     bool flush(QString *reason) override;
 
 private:
-    std::unique_ptr<QSettings> m_settings;
+    using Values = QMap<QString, QVariant>;   // by "section/key"
+
+    struct Change
+    {
+        QString section;
+        QString key;   // empty: the whole section goes
+        QString text;
+    };
+
+    static void apply(const Change &change, Values &values);
+
+    QString m_path;
+    Values m_values;   // the file as read, with the changes laid over
+    std::vector<Change> m_changes;
 };
 
 } // namespace vte

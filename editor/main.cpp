@@ -45,7 +45,7 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsSet("VTEDITOR_EXIT_AFTER_FIRST_PAINT"))
         app.installEventFilter(&firstPaint);
 
-    const std::unique_ptr<vte::SettingsStore> store = vte::QSettingsStore::forCurrentUser();
+    const std::unique_ptr<vte::SettingsStore> store = vte::SettingsStore::forCurrentUser();
     vte::QtDialogs dialogs;
     const std::unique_ptr<vte::SystemInfoHost> systemInfo = vte::platformSystemInfo();
 

@@ -51,7 +51,7 @@ ReadResult ReadPlaneFile(const QString &path)
     return result;
 }
 
-WriteResult WritePlaneFile(const QString &path, const PlaneRecord &record)
+WriteResult saveWholeFile(const QString &path, const QByteArray &bytes)
 {
     const QFileInfo target(path);
     if (target.exists() && !target.isFile())
@@ -62,13 +62,19 @@ WriteResult WritePlaneFile(const QString &path, const PlaneRecord &record)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return {false, file.errorString()};
-    if (file.write(reinterpret_cast<const char *>(record.data()), PlaneRecordSize) != PlaneRecordSize) {
-        // Dropping the uncommitted file removes its temporary copy.
+    // Dropping an uncommitted file removes its temporary copy.
+    if (file.write(bytes) != bytes.size())
         return {false, file.errorString()};
-    }
-    if (!file.commit())
+    // The write above only fills Qt's buffer; a full disk shows when it is
+    // flushed, and commit() would rename the short file into place regardless.
+    if (!file.flush() || !file.commit())
         return {false, file.errorString()};
     return {true, {}};
+}
+
+WriteResult WritePlaneFile(const QString &path, const PlaneRecord &record)
+{
+    return saveWholeFile(path, QByteArray(reinterpret_cast<const char *>(record.data()), PlaneRecordSize));
 }
 
 } // namespace vte

@@ -2,6 +2,7 @@
 
 #include "planefile/planerecord.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <optional>
@@ -30,6 +31,8 @@ struct WriteResult
 // Writes through a temporary file that replaces the target only once it is
 // complete, so a failed write leaves what was there untouched. A target that
 // exists but is not a regular file is refused rather than replaced.
+WriteResult saveWholeFile(const QString &path, const QByteArray &bytes);
+
 WriteResult WritePlaneFile(const QString &path, const PlaneRecord &record);
 
 } // namespace vte

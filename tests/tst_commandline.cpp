@@ -176,7 +176,7 @@ private slots:
         const QString ini = config.filePath(QStringLiteral("VTEditor/VTEditor.ini"));
         QVERIFY2(QFile::exists(ini), "no settings were written");
         const QString defaultDir =
-            QSettingsStore::forIniFile(ini)->read(QStringLiteral("Settings"), QStringLiteral("DefaultDir"), {});
+            IniFileStore(ini).read(QStringLiteral("Settings"), QStringLiteral("DefaultDir"), {});
         QCOMPARE(defaultDir, opens ? planes.path() + QLatin1Char('/') : WindowSettings::defaultPlanesDir());
     }
 };

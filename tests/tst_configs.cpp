@@ -404,24 +404,47 @@ private slots:
         QVERIFY(dir.isValid());
         const QString path = dir.filePath("VTEditor.ini");
         {
-            auto store = QSettingsStore::forIniFile(path);
-            store->write("Plane1", "MenuName", "Alpha");
-            store->write("Plane1", "Color1", "255");
-            store->write("Settings", "Display", "2");
+            IniFileStore store(path);
+            store.write("Plane1", "MenuName", "Alpha");
+            store.write("Plane1", "Color1", "255");
+            store.write("Settings", "Display", "2");
             QString reason;
-            QVERIFY2(store->flush(&reason), qPrintable(reason));
+            QVERIFY2(store.flush(&reason), qPrintable(reason));
         }
-        auto store = QSettingsStore::forIniFile(path);
-        QCOMPARE(store->read("Plane1", "MenuName", "Empty"), QStringLiteral("Alpha"));
-        QCOMPARE(store->read("Plane1", "Color1", "0"), QStringLiteral("255"));
-        QCOMPARE(store->read("Plane1", "LogoNose", "46"), QStringLiteral("46"));
-        store->removeSection("Plane1");
-        store->removeSection("Plane3");
-        QCOMPARE(store->read("Plane1", "MenuName", "Empty"), QStringLiteral("Empty"));
-        QCOMPARE(store->read("Settings", "Display", "0"), QStringLiteral("2"));
+        IniFileStore store(path);
+        QCOMPARE(store.read("Plane1", "MenuName", "Empty"), QStringLiteral("Alpha"));
+        QCOMPARE(store.read("Plane1", "Color1", "0"), QStringLiteral("255"));
+        QCOMPARE(store.read("Plane1", "LogoNose", "46"), QStringLiteral("46"));
+        store.removeSection("Plane1");
+        store.removeSection("Plane3");
+        QCOMPARE(store.read("Plane1", "MenuName", "Empty"), QStringLiteral("Empty"));
+        QCOMPARE(store.read("Settings", "Display", "0"), QStringLiteral("2"));
         QString reason;
-        QVERIFY2(store->flush(&reason), qPrintable(reason));
-        QCOMPARE(QSettingsStore::forIniFile(path)->read("Plane1", "MenuName", "Empty"), QStringLiteral("Empty"));
+        QVERIFY2(store.flush(&reason), qPrintable(reason));
+        QCOMPARE(IniFileStore(path).read("Plane1", "MenuName", "Empty"), QStringLiteral("Empty"));
+    }
+
+    // Two editors open on one store: each save lays its own changes over the
+    // file as it is then, so neither loses the other's configuration.
+    void iniStoreKeepsOtherEditorsSaves()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString path = dir.filePath("VTEditor.ini");
+        IniFileStore first(path);
+        IniFileStore second(path);
+        first.write("Plane1", "MenuName", "Alpha");
+        QString reason;
+        QVERIFY2(first.flush(&reason), qPrintable(reason));
+        second.write("Plane2", "MenuName", "Bravo");
+        second.removeSection("Plane3");
+        QVERIFY2(second.flush(&reason), qPrintable(reason));
+        QCOMPARE(second.read("Plane1", "MenuName", "Empty"), QStringLiteral("Alpha"));
+        first.removeSection("Plane1");
+        QVERIFY2(first.flush(&reason), qPrintable(reason));
+        IniFileStore reread(path);
+        QCOMPARE(reread.read("Plane1", "MenuName", "Empty"), QStringLiteral("Empty"));
+        QCOMPARE(reread.read("Plane2", "MenuName", "Empty"), QStringLiteral("Bravo"));
     }
 
     void iniStoreRefusals()
@@ -431,17 +454,17 @@ private slots:
         QFile file(dir.filePath("file"));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.close();
-        auto underFile = QSettingsStore::forIniFile(dir.filePath("file/sub/x.ini"));
-        underFile->write("Plane0", "MenuName", "Alpha");
+        IniFileStore underFile(dir.filePath("file/sub/x.ini"));
+        underFile.write("Plane0", "MenuName", "Alpha");
         QString reason;
-        QVERIFY(!underFile->flush(&reason));
+        QVERIFY(!underFile.flush(&reason));
         QVERIFY(!reason.isEmpty());
 
         QVERIFY(QDir(dir.path()).mkdir("folder.ini"));
-        auto onFolder = QSettingsStore::forIniFile(dir.filePath("folder.ini"));
-        onFolder->write("Plane0", "MenuName", "Alpha");
+        IniFileStore onFolder(dir.filePath("folder.ini"));
+        onFolder.write("Plane0", "MenuName", "Alpha");
         reason.clear();
-        QVERIFY(!onFolder->flush(&reason));
+        QVERIFY(!onFolder.flush(&reason));
         QVERIFY(!reason.isEmpty());
         QVERIFY(QFileInfo(dir.filePath("folder.ini")).isDir());
     }

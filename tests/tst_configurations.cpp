@@ -282,15 +282,15 @@ void TestConfigurations::savedSlotSurvivesRestart()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(QStringLiteral("VTEditor.ini"));
-    auto first = QSettingsStore::forIniFile(path);
-    WindowFixture before(first.get());
+    IniFileStore first(path);
+    WindowFixture before(&first);
     before.dialogs.answers = {true};
     before.dialogs.texts = {QStringLiteral("Alpha")};
     before.w().mnuToolsSaveEmpty_Click(2);
     QCOMPARE(before.dialogs.messages().last(), Saved);
 
-    auto second = QSettingsStore::forIniFile(path);
-    WindowFixture after(second.get());
+    IniFileStore second(path);
+    WindowFixture after(&second);
     QCOMPARE(captions(after.w(), 2), three(QStringLiteral("Alpha")));
     QCOMPARE(captions(after.w(), 1), three(QStringLiteral("Empty")));
 }
