@@ -350,56 +350,6 @@ private slots:
             QCOMPARE(f.w().DefaultDir, QStringLiteral("C:\\Program Files\\Halvery Games\\Vantorel\\Planes"));
     }
 
-    void openRefusesFile_data()
-    {
-        QTest::addColumn<int>("size");             // -1: a directory, -2: nothing there
-        QTest::addColumn<int>("planeType");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("empty file") << 0 << 0 << "Plane File Size Incorrect";
-        QTest::newRow("203 bytes") << 203 << 0 << "Plane File Size Incorrect";
-        QTest::newRow("205 bytes") << 205 << 0 << "Plane File Size Incorrect";
-        QTest::newRow("a directory") << -1 << 0 << "Plane File Size Incorrect";
-        QTest::newRow("plane type 11") << 204 << 11 << "Plane File Contents Incorrect\nPlaneType = 11";
-        QTest::newRow("missing file") << -2 << 0 << "Plane File Could Not Be Read\n";
-    }
-    void openRefusesFile()
-    {
-        QFETCH(int, size);
-        QFETCH(int, planeType);
-        QFETCH(QString, message);
-        QTemporaryDir dir;
-        QString path = dir.filePath(QStringLiteral("Refused"));
-        if (size == -1) {
-            QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Refused")));
-        } else if (size >= 0) {
-            QByteArray bytes = bytesOf(kiteBytes()).leftJustified(size, '\0', true);
-            if (size > Offset::PlaneType)
-                bytes[Offset::PlaneType] = static_cast<char>(planeType);
-            QVERIFY(!writeFile(path, bytes).isEmpty());
-        }
-        WindowFixture f;
-        WindowFixture::choose(f.w().lstGunType[1], 3);
-        WindowFixture::choose(f.w().cboHP[Right], 2);
-        const PlaneSelections before = f.w().selections();
-        const int schemeBefore = f.w().cboSchemes->currentIndex();
-        const QString folderBefore = f.w().DefaultDir;
-        f.dialogs.texts = {path};
-        f.w().mnuFileOpen_Click();
-        const QStringList messages = f.dialogs.messages();
-        QCOMPARE(messages.size(), 1);
-        QCOMPARE(f.dialogs.shown.back().title, QStringLiteral("VTEditor"));
-        if (message.endsWith(QLatin1Char('\n'))) {
-            QVERIFY2(messages.front().startsWith(message), qPrintable(messages.front()));
-            QVERIFY2(messages.front().size() > message.size(), "no reason given");
-        } else {
-            QCOMPARE(messages.front(), message);
-        }
-        compareLoadout(f.w().selections(), before, true);
-        QCOMPARE(f.w().cboSchemes->currentIndex(), schemeBefore);
-        QCOMPARE(f.w().DefaultDir, folderBefore);
-        QVERIFY(!f.w().Loading);
-    }
-
     void openShowsFile_data()
     {
         addControlColumns();
