@@ -42,19 +42,20 @@ void fill(QWidget *widget, QRgb color)
     widget->setAutoFillBackground(true);
 }
 
-const QString Description = QStringLiteral(
-    "Manage all of your planes in easy and style.  Import an existing plane, make changes as required, "
-    "and then export your plane complete with default ammo and rocket types.  By using the Tools "
-    "Load/Save function, you can quickly create and load your favorite default settings via the System "
-    "Registry, make any changes required and then export your plane .  Individual planes will "
-    "automatically be saved with your ammo and rocket type choices.");
+const QString Description =
+    QStringLiteral("Manage all of your planes in easy and style.  Import an existing plane, make changes as required, "
+                   "and then export your plane complete with default ammo and rocket types.  By using the Tools "
+                   "Load/Save function, you can quickly create and load your favorite default settings via the System "
+                   "Registry, make any changes required and then export your plane .  Individual planes will "
+                   "automatically be saved with your ammo and rocket type choices.");
 
 } // namespace
 
 frmAbout::frmAbout(Dialogs &dialogs, SystemInfoHost &host, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
-                          | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      dialogs_(dialogs), host_(host)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    , dialogs_(dialogs)
+    , host_(host)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About VTP Editor"));

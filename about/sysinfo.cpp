@@ -20,8 +20,7 @@ public:
     {
 #ifdef Q_OS_WIN
         std::string value;
-        if (!GetKeyValue(HKEY_LOCAL_MACHINE, key.toLocal8Bit().constData(), valueName.toLocal8Bit().constData(),
-                         value))
+        if (!GetKeyValue(HKEY_LOCAL_MACHINE, key.toLocal8Bit().constData(), valueName.toLocal8Bit().constData(), value))
             return std::nullopt;
         return QString::fromLocal8Bit(value);
 #else
@@ -31,7 +30,10 @@ public:
 #endif
     }
 
-    bool fileExists(const QString &path) override { return QFileInfo::exists(path); }
+    bool fileExists(const QString &path) override
+    {
+        return QFileInfo::exists(path);
+    }
 
     QString findProgram(const QString &candidate) override
     {

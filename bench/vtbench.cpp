@@ -38,8 +38,8 @@ using Clock = std::chrono::steady_clock;
 struct Summary
 {
     double median = 0;
-    double low = 0;    // first quartile
-    double high = 0;   // third quartile
+    double low = 0;  // first quartile
+    double high = 0; // third quartile
 };
 
 Summary summarise(std::vector<double> values)
@@ -162,7 +162,7 @@ QImage naiveRecolored(const QImage &source, const std::array<quint32, 3> &paint)
     return image;
 }
 
-volatile quint32 sink = 0;   // keeps the measured results alive
+volatile quint32 sink = 0; // keeps the measured results alive
 
 void printRow(const char *label, const Summary &s, const char *unit)
 {

@@ -31,6 +31,8 @@ PlaneCatalogue::PlaneCatalogue()
         std::array<qint16, SchemePositions> schemes, pictures;
         std::array<qint32, 6> speeds;
     };
+    // One plane type to three lines, as the game's table lists them.
+    // clang-format off
     static const Row rows[PlaneTypeCount] = {
         {"Corvane", 1400, 4160, 500, 0,
          {"Inner Wing 1", "Inner Wing 2", "Outer Wing 1", "Outer Wing 2"},
@@ -66,6 +68,7 @@ PlaneCatalogue::PlaneCatalogue()
          {"Inner Wing 1", "Inner Wing 2", "Outer Wing 1", "Outer Wing 2"},
          {4, 9, 0, 15}, {32, 33, 31, 99}, {180, 201, 221, 240, 267, 294}},
     };
+    // clang-format on
 
     for (int type = 0; type < PlaneTypeCount; ++type) {
         const Row &row = rows[type];
@@ -83,11 +86,20 @@ PlaneCatalogue::PlaneCatalogue()
         m_planeSpeeds[type] = row.speeds;
     }
 
-    const char *schemes[] = {"Slate Crows",        "The Night Heron",       "Orrin Airways",
-                             "Crown Flying Corps", "The Gilded Rovers",     "Silver Screen Lancers",
-                             "Marlow Airworks",    "Basilisk",              "ZRKS",
-                             "Holy Covenant",      "Nordwehr",              "Backlot Guard",
-                             "Marquee Raiders",    "Jitney"};
+    const char *schemes[] = {"Slate Crows",
+                             "The Night Heron",
+                             "Orrin Airways",
+                             "Crown Flying Corps",
+                             "The Gilded Rovers",
+                             "Silver Screen Lancers",
+                             "Marlow Airworks",
+                             "Basilisk",
+                             "ZRKS",
+                             "Holy Covenant",
+                             "Nordwehr",
+                             "Backlot Guard",
+                             "Marquee Raiders",
+                             "Jitney"};
     for (size_t i = 0; i < m_schemeNames.size(); ++i)
         m_schemeNames[i] = QString::fromLatin1(schemes[i]);
 
@@ -137,7 +149,7 @@ const QStringList &planeTypes()
 
 const QStringList &gunTypes()
 {
-    static const QStringList list{".30 cal Sirocco", ".40 cal",          ".50 cal",
+    static const QStringList list{".30 cal Sirocco",  ".40 cal",          ".50 cal",
                                   ".60 cal Tamarack", ".70 cal Behemoth", "No Gun"};
     return list;
 }

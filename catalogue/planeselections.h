@@ -26,19 +26,19 @@ struct PlaneSelections
 {
     QString PlaneName;
     qint16 PlaneType = 0;
-    std::array<qint16, 3> Armor{};   // ArmorNose, ArmorTail, ArmorWings
-    qint16 SingleTwin = 0;           // loaded gun-mount flags: bit i = slot i twin
-    qint16 EngineType = 0;           // 0..2; nitro is its own item
+    std::array<qint16, 3> Armor{}; // ArmorNose, ArmorTail, ArmorWings
+    qint16 SingleTwin = 0;         // loaded gun-mount flags: bit i = slot i twin
+    qint16 EngineType = 0;         // 0..2; nitro is its own item
     bool Nitro = false;
     std::array<qint16, GunSlots> GunType{};
     std::array<qint16, GunSlots> Bullets{};
-    std::array<Mount, GunSlots> Mounts{Mount::NotApplicable, Mount::NotApplicable,
-                                       Mount::NotApplicable, Mount::NotApplicable};
-    std::array<qint16, 2> HP{};      // HPLeft, HPRight
+    std::array<Mount, GunSlots> Mounts{Mount::NotApplicable, Mount::NotApplicable, Mount::NotApplicable,
+                                       Mount::NotApplicable};
+    std::array<qint16, 2> HP{};                                       // HPLeft, HPRight
     std::array<std::array<qint16, HardPointsPerSide>, 2> HardPoint{}; // LHPk, RHPk
-    std::array<quint32, 3> Color{};  // 0x00BBGGRR
-    qint16 ColorScheme = 0;          // the wanted scheme number
-    std::array<qint16, 3> Logo{};    // LogoNose, LogoTail, LogoWing
+    std::array<quint32, 3> Color{};                                   // 0x00BBGGRR
+    qint16 ColorScheme = 0;                                           // the wanted scheme number
+    std::array<qint16, 3> Logo{};                                     // LogoNose, LogoTail, LogoWing
 
     // Engine and nitro folded into one code, as files and configurations keep it.
     int engineCode() const { return EngineType + (Nitro ? 3 : 0); }

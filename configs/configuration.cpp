@@ -17,9 +17,9 @@ struct KeyRule
 {
     QString key;
     qint64 defaultValue;
-    qint64 maximum;          // the minimum is 0 for every key
-    qint64 notNumeric;       // the value for text that is not a number
-    QString item;            // names the key in its message; empty: no message
+    qint64 maximum;    // the minimum is 0 for every key
+    qint64 notNumeric; // the value for text that is not a number
+    QString item;      // names the key in its message; empty: no message
     std::function<void(PlaneSelections &, qint64)> apply;
     // True when an earlier value makes this key meaningless: it then takes
     // notNumeric without being looked at.

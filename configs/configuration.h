@@ -24,8 +24,8 @@ QString configurationMenuName(const SettingsStore &store, int slot);
 const QStringList &configurationKeys();
 
 // Writes all 32 keys, so a slot always holds one whole configuration.
-void writeConfiguration(SettingsStore &store, int slot, const QString &menuName,
-                        const PlaneCatalogue &catalogue, const PlaneSelections &plane, int schemePosition);
+void writeConfiguration(SettingsStore &store, int slot, const QString &menuName, const PlaneCatalogue &catalogue,
+                        const PlaneSelections &plane, int schemePosition);
 
 // "Armor - Guns - HP" and its shorter forms for the parts that weigh nothing;
 // empty when every part has weight.

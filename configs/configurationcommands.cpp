@@ -52,8 +52,8 @@ void frmMain::SaveConfiguration(int slot)
 
 void frmMain::mnuToolsClearEmpty_Click(int index)
 {
-    const QString question =
-        QStringLiteral("Are you sure you want to delete your configuration for %1?").arg(mnuToolsClearEmpty[index]->text());
+    const QString question = QStringLiteral("Are you sure you want to delete your configuration for %1?")
+                                 .arg(mnuToolsClearEmpty[index]->text());
     if (!m_dialogs.question(this, question, ApplicationTitle, Dialogs::Icon::Question))
         return;
     m_store.removeSection(configurationSection(index));
@@ -63,8 +63,7 @@ void frmMain::mnuToolsClearEmpty_Click(int index)
 
 void frmMain::LoadConfiguration(int slot)
 {
-    const QString question =
-        QStringLiteral("Load %1 plane configuration?").arg(mnuToolsLoadEmpty[slot]->text());
+    const QString question = QStringLiteral("Load %1 plane configuration?").arg(mnuToolsLoadEmpty[slot]->text());
     if (!m_dialogs.question(this, question, ApplicationTitle, Dialogs::Icon::None))
         return;
     Loading = true;

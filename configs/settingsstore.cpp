@@ -132,8 +132,7 @@ std::unique_ptr<SettingsStore> SettingsStore::forCurrentUser()
 IniFileStore::IniFileStore(QString path)
     : m_path(std::move(path))
     , m_values(readIni(m_path).value_or(Values{}))
-{
-}
+{ }
 
 QString IniFileStore::userPath()
 {

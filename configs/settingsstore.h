@@ -20,8 +20,8 @@ public:
     // file in the user's configuration folder.
     static std::unique_ptr<SettingsStore> forCurrentUser();
 
-    virtual QString read(const QString &section, const QString &key, const QString &defaultText) const = 0;
-    virtual void write(const QString &section, const QString &key, const QString &text) = 0;
+    virtual QString read(const QString &section, const QString &name, const QString &defaultText) const = 0;
+    virtual void write(const QString &section, const QString &name, const QString &text) = 0;
     // A missing section is no error.
     virtual void removeSection(const QString &section) = 0;
     // Makes what was written durable. Some stores only learn here that a write
@@ -41,25 +41,25 @@ public:
 
     static QString userPath();
 
-    QString read(const QString &section, const QString &key, const QString &defaultText) const override;
-    void write(const QString &section, const QString &key, const QString &text) override;
+    QString read(const QString &section, const QString &name, const QString &defaultText) const override;
+    void write(const QString &section, const QString &name, const QString &text) override;
     void removeSection(const QString &section) override;
     bool flush(QString *reason) override;
 
 private:
-    using Values = QMap<QString, QVariant>;   // by "section/key"
+    using Values = QMap<QString, QVariant>; // by "section/key"
 
     struct Change
     {
         QString section;
-        QString key;   // empty: the whole section goes
+        QString key; // empty: the whole section goes
         QString text;
     };
 
     static void apply(const Change &change, Values &values);
 
     QString m_path;
-    Values m_values;   // the file as read, with the changes laid over
+    Values m_values; // the file as read, with the changes laid over
     std::vector<Change> m_changes;
 };
 

@@ -39,7 +39,8 @@ WindowSettings WindowSettings::read(const SettingsStore &store)
     s.width = readSingle(store, QStringLiteral("MainWidth"), 6500);
     s.height = readSingle(store, QStringLiteral("MainHeight"), 6500);
     s.defaultDir = store.read(Section, QStringLiteral("DefaultDir"), defaultPlanesDir());
-    if (const std::optional<double> number = parseNumber(store.read(Section, QStringLiteral("Display"), QStringLiteral("0"))))
+    if (const std::optional<double> number =
+            parseNumber(store.read(Section, QStringLiteral("Display"), QStringLiteral("0"))))
         s.display = roundToInt16(*number);
     return s;
 }

@@ -14,9 +14,9 @@ inline constexpr int TwipsPerPixel = 15;
 // and the window then keeps its design value for it.
 struct WindowSettings
 {
-    std::optional<float> left, top, width, height;   // twips
+    std::optional<float> left, top, width, height; // twips
     QString defaultDir;
-    std::optional<qint16> display;                   // the current tab
+    std::optional<qint16> display; // the current tab
 
     static QString defaultPlanesDir();
 

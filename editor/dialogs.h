@@ -24,8 +24,7 @@ public:
     // Yes and No, with No the default; true for Yes.
     virtual bool question(QWidget *parent, const QString &text, const QString &title, Icon icon) = 0;
     // A text prompt with OK and Cancel; Cancel gives the empty text.
-    virtual QString prompt(QWidget *parent, const QString &label, const QString &title,
-                           const QString &initialText) = 0;
+    virtual QString prompt(QWidget *parent, const QString &label, const QString &title, const QString &initialText) = 0;
     // File dialogs; the empty text when cancelled. The save dialog asks before
     // an existing file is replaced.
     virtual QString openFileName(QWidget *parent, const QString &title, const QString &directory,
@@ -44,12 +43,11 @@ class QtDialogs final : public Dialogs
 public:
     void message(QWidget *parent, const QString &text, const QString &title) override;
     bool question(QWidget *parent, const QString &text, const QString &title, Icon icon) override;
-    QString prompt(QWidget *parent, const QString &label, const QString &title,
-                   const QString &initialText) override;
+    QString prompt(QWidget *parent, const QString &label, const QString &title, const QString &initialText) override;
     QString openFileName(QWidget *parent, const QString &title, const QString &directory,
                          const QString &filter) override;
-    QString saveFileName(QWidget *parent, const QString &title, const QString &directory,
-                         const QString &fileName, const QString &filter) override;
+    QString saveFileName(QWidget *parent, const QString &title, const QString &directory, const QString &fileName,
+                         const QString &filter) override;
     std::optional<QColor> color(QWidget *parent, const QColor &initial) override;
     void exec(QDialog &dialog) override;
 };

@@ -89,7 +89,8 @@ bool onAnyScreen(const QRect &frame)
 // switch tabs from anywhere in the window, Ctrl+PgDn and Ctrl+PgUp included.
 void addTabKeys(QWidget *window, QTabWidget *tabs)
 {
-    const auto addTabKey = [window, tabs](const char *name, const QString &text, const QList<QKeySequence> &keys, int step) {
+    const auto addTabKey = [window, tabs](const char *name, const QString &text, const QList<QKeySequence> &keys,
+                                          int step) {
         auto *action = new QAction(text, window);
         action->setObjectName(QLatin1String(name));
         action->setShortcuts(keys);
@@ -140,8 +141,9 @@ frmMain::frmMain(SettingsStore &store, Dialogs &dialogs, SystemInfoHost &systemI
     QRect content;
     for (const QWidget *child : central->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
         content |= child->geometry();
-    central->setMinimumSize(content.size().grownBy({0, 0, content.left(), content.top()}).expandedTo(
-        DesignInnerSize - QSize(0, ToolbarTwips / TwipsPerPixel)));
+    central->setMinimumSize(content.size()
+                                .grownBy({0, 0, content.left(), content.top()})
+                                .expandedTo(DesignInnerSize - QSize(0, ToolbarTwips / TwipsPerPixel)));
 }
 
 frmMain::~frmMain() = default;
@@ -198,7 +200,8 @@ void frmMain::createMenus()
         for (int slot = 0; slot < ConfigurationSlots; ++slot) {
             QAction *item = addItem(menu, elementName(itemArray.toLatin1().constData(), slot), QStringLiteral("Empty"));
             (*submenu.items)[slot] = item;
-            connect(item, &QAction::triggered, this, [this, handler = submenu.handler, slot] { (this->*handler)(slot); });
+            connect(item, &QAction::triggered, this,
+                    [this, handler = submenu.handler, slot] { (this->*handler)(slot); });
         }
         if (submenu.separatorAfter)
             addSeparator(tools, QLatin1String(submenu.separatorAfter));
@@ -264,15 +267,15 @@ void frmMain::createStatusBar()
 
 void frmMain::createFrameControls(QWidget *central)
 {
-    lblPlaneName = caption(central, QStringLiteral("lblPlaneName"), frameRect(120, 660, 915, 195),
-                           QStringLiteral("Plane Name"));
+    lblPlaneName =
+        caption(central, QStringLiteral("lblPlaneName"), frameRect(120, 660, 915, 195), QStringLiteral("Plane Name"));
     txtPlaneName = place<QLineEdit>(central, QStringLiteral("txtPlaneName"), frameRect(1140, 600, 1335, 285));
     txtPlaneName->setMaxLength(PlaneNameLength);
     txtPlaneName->setValidator(new PlaneNameValidator(txtPlaneName));
     lblPlaneName->setBuddy(txtPlaneName);
     txtPlaneName->setAccessibleName(lblPlaneName->text());
-    lblPlaneType = caption(central, QStringLiteral("lblPlaneType"), frameRect(2700, 660, 855, 195),
-                           QStringLiteral("Plane Type"));
+    lblPlaneType =
+        caption(central, QStringLiteral("lblPlaneType"), frameRect(2700, 660, 855, 195), QStringLiteral("Plane Type"));
     cboPlaneType = place<QComboBox>(central, QStringLiteral("cboPlaneType"), frameRect(3660, 600, 2415, 315));
     cboPlaneType->addItems(ChoiceLists::planeTypes());
     lblPlaneType->setBuddy(cboPlaneType);
@@ -287,8 +290,10 @@ void frmMain::createFrameControls(QWidget *central)
         void (frmMain::*create)(QWidget *);
     };
     const Page pages[] = {
-        {"Armor/Engine", &frmMain::createArmorEngineTab}, {"Guns", &frmMain::createGunsTab},
-        {"Hard Points", &frmMain::createHardPointsTab},   {"Color Schemes", &frmMain::createColorSchemesTab},
+        {"Armor/Engine", &frmMain::createArmorEngineTab},
+        {"Guns", &frmMain::createGunsTab},
+        {"Hard Points", &frmMain::createHardPointsTab},
+        {"Color Schemes", &frmMain::createColorSchemesTab},
         {"Logos", &frmMain::createLogosTab},
     };
     for (const Page &page : pages) {
@@ -324,14 +329,14 @@ void frmMain::createWeightRow(QWidget *central)
         const char *heading;
     };
     const Field fields[] = {
-        {&txtWeight, "txtWeight", "Stored weight"}, {&txtPlaneWeight, "txtPlaneWeight", "Plane"},
+        {&txtWeight, "txtWeight", "Stored weight"},      {&txtPlaneWeight, "txtPlaneWeight", "Plane"},
         {&txtEngineWeight, "txtEngineWeight", "Engine"}, {&txtArmorWeight, "txtArmorWeight", "Armor"},
-        {&txtGunWeight, "txtGunWeight", "Guns"}, {&txtHPWeight, "txtHPWeight", "HP"},
-        {&txtTotalWeight, "txtTotalWeight", "Total"}, {&txtMaximumWeight, "txtMaximumWeight", "Max. Allowed"},
+        {&txtGunWeight, "txtGunWeight", "Guns"},         {&txtHPWeight, "txtHPWeight", "HP"},
+        {&txtTotalWeight, "txtTotalWeight", "Total"},    {&txtMaximumWeight, "txtMaximumWeight", "Max. Allowed"},
     };
     int left = 60;
     for (const Field &design : fields) {
-        QLineEdit *field = place<QLineEdit>(central, QLatin1String(design.name), twips(left, top + 225, 900, 285));
+        auto *field = place<QLineEdit>(central, QLatin1String(design.name), twips(left, top + 225, 900, 285));
         field->setReadOnly(true);
         field->setAccessibleName(QLatin1String(design.heading));
         *design.field = field;
@@ -448,9 +453,9 @@ void frmMain::Form_Unload()
 {
     // Every other window of the program belongs to this one; the newest goes first.
     const QList<QWidget *> windows = findChildren<QWidget *>();
-    for (auto it = windows.crbegin(); it != windows.crend(); ++it) {
-        if ((*it)->isWindow() && (*it)->isVisible())
-            (*it)->close();
+    for (qsizetype i = windows.size() - 1; i >= 0; --i) {
+        if (windows[i]->isWindow() && windows[i]->isVisible())
+            windows[i]->close();
     }
     if (isMinimized())
         return;

@@ -47,7 +47,7 @@ public:
     // Window-level state.
     qint16 PlaneType = 0;
     qint16 ColorScheme = 0;
-    std::array<qint16, 3> Logo{};   // LogoNose, LogoTail, LogoWing
+    std::array<qint16, 3> Logo{}; // LogoNose, LogoTail, LogoWing
     QString DefaultDir;
     qint16 SingleTwin = 0;
     PlaneRecord Record{};
@@ -154,7 +154,7 @@ public:
     QTabWidget *SSTab1 = nullptr;
 
     QLabel *lblArmorNose = nullptr;
-    std::array<QListWidget *, 3> lstArmor{};   // lstArmorNose, lstArmorTail, lstArmorWings
+    std::array<QListWidget *, 3> lstArmor{}; // lstArmorNose, lstArmorTail, lstArmorWings
     QLabel *lblEngineType = nullptr;
     QListWidget *lstEngineType = nullptr;
     QCheckBox *chkNitro = nullptr;
@@ -167,12 +167,12 @@ public:
     std::array<QListWidget *, GunSlots> lstBullets{};
 
     QLabel *lblHPLeft = nullptr;
-    std::array<QComboBox *, 2> cboHP{};   // cboHPLeft, cboHPRight
-    std::array<std::array<QListWidget *, HardPointsPerSide>, 2> lstHP{};   // lstLHP, lstRHP
+    std::array<QComboBox *, 2> cboHP{};                                  // cboHPLeft, cboHPRight
+    std::array<std::array<QListWidget *, HardPointsPerSide>, 2> lstHP{}; // lstLHP, lstRHP
     QLabel *lblLeftHP = nullptr;
     QLabel *lblRightHP = nullptr;
 
-    std::array<ClickableLabel *, 3> lblColor{};   // lblFirstColor, lblSecondColor, lblThirdColor
+    std::array<ClickableLabel *, 3> lblColor{}; // lblFirstColor, lblSecondColor, lblThirdColor
     QLabel *lblCost = nullptr;
     QComboBox *cboSchemes = nullptr;
     QLabel *picPlane0 = nullptr;
@@ -180,8 +180,8 @@ public:
     QPushButton *cmdRedraw = nullptr;
 
     std::array<ClickableLabel *, 50> imgLogo{};
-    std::array<QLabel *, 3> imgPlace{};   // imgNose, imgTail, imgWing
-    std::array<QCheckBox *, 3> chkPlace{};   // chkNose, chkTail, chkWing
+    std::array<QLabel *, 3> imgPlace{};    // imgNose, imgTail, imgWing
+    std::array<QCheckBox *, 3> chkPlace{}; // chkNose, chkTail, chkWing
     QLabel *lblLogoHelp = nullptr;
 
     QLabel *lblWeights = nullptr;

@@ -63,16 +63,16 @@ void frmMain::createArmorEngineTab(QWidget *page)
                                      ChoiceLists::armourSteps(), QLatin1String(spokenNames[place]));
         connect(lstArmor[place], &QListWidget::currentRowChanged, this, handlers[place]);
     }
-    lblEngineType = caption(page, QStringLiteral("lblEngineType"), onTab(3600, 540, 975, 255),
-                            QStringLiteral("Engine Type"));
+    lblEngineType =
+        caption(page, QStringLiteral("lblEngineType"), onTab(3600, 540, 975, 255), QStringLiteral("Engine Type"));
     lstEngineType = choiceList(page, QStringLiteral("lstEngineType"), onTab(3660, 840, 855, 645),
                                ChoiceLists::engines(), lblEngineType->text());
     connect(lstEngineType, &QListWidget::currentRowChanged, this, &frmMain::lstEngineType_Click);
     chkNitro = place<QCheckBox>(page, QStringLiteral("chkNitro"), onTab(4920, 840, 795, 315));
     chkNitro->setText(QStringLiteral("Nitro"));
     connect(chkNitro, &QCheckBox::toggled, this, &frmMain::chkNitro_Click);
-    lblPlaneSpeed = caption(page, QStringLiteral("lblPlaneSpeed"), onTab(3660, 1800, 915, 195),
-                            QStringLiteral("Plane Speed"));
+    lblPlaneSpeed =
+        caption(page, QStringLiteral("lblPlaneSpeed"), onTab(3660, 1800, 915, 195), QStringLiteral("Plane Speed"));
     txtPlaneSpeed = place<QLineEdit>(page, QStringLiteral("txtPlaneSpeed"), onTab(3660, 2100, 1335, 285));
     txtPlaneSpeed->setReadOnly(true);
     txtPlaneSpeed->setAccessibleName(lblPlaneSpeed->text());
@@ -88,9 +88,9 @@ void frmMain::createGunsTab(QWidget *page)
         cmdGun[slot] = place<QPushButton>(page, elementName("cmdGun", slot), onTab(360 + left, 840, 1455, 375));
         cmdGun[slot]->setText(mountCaption(Mount::NotApplicable));
         cmdGun[slot]->setAutoDefault(true);
-        lstGunType[slot] = choiceList(page, elementName("lstGunType", slot),
-                                      onTab(360 + left, slot == 0 ? 1320 : 1305, 1455, 1230), ChoiceLists::gunTypes(),
-                                      QStringLiteral("Gun %1").arg(slot + 1));
+        lstGunType[slot] =
+            choiceList(page, elementName("lstGunType", slot), onTab(360 + left, slot == 0 ? 1320 : 1305, 1455, 1230),
+                       ChoiceLists::gunTypes(), QStringLiteral("Gun %1").arg(slot + 1));
         lstBullets[slot] = choiceList(page, elementName("lstBullets", slot), onTab(360 + left, 2640, 1455, 1035),
                                       ChoiceLists::ammunition(), QStringLiteral("Ammo %1").arg(slot + 1));
         setInUse(lstGunType[slot], false);
@@ -104,7 +104,8 @@ void frmMain::createGunsTab(QWidget *page)
 void frmMain::createHardPointsTab(QWidget *page)
 {
     lblHPLeft = caption(page, QStringLiteral("lblHPLeft"), onTab(240, 480, 5715, 255),
-                        QStringLiteral("Left Hard Points") + QString(56, QLatin1Char(' ')) + QStringLiteral("Right Hard Points"));
+                        QStringLiteral("Left Hard Points") + QString(56, QLatin1Char(' '))
+                            + QStringLiteral("Right Hard Points"));
     struct SideDesign
     {
         const char *count;
@@ -113,7 +114,8 @@ void frmMain::createHardPointsTab(QWidget *page)
         int left;
         int countTop;
     };
-    const SideDesign sides[] = {{"cboHPLeft", "lstLHP", "Left", 120, 780}, {"cboHPRight", "lstRHP", "Right", 3900, 720}};
+    const SideDesign sides[] = {{"cboHPLeft", "lstLHP", "Left", 120, 780},
+                                {"cboHPRight", "lstRHP", "Right", 3900, 720}};
     for (Side side : {Left, Right}) {
         const SideDesign &design = sides[side];
         cboHP[side] = choiceBox(page, QLatin1String(design.count), onTab(design.left, design.countTop, 615, 315),
@@ -121,18 +123,19 @@ void frmMain::createHardPointsTab(QWidget *page)
                                 QStringLiteral("%1 Hard Points").arg(QLatin1String(design.spokenSide)));
         connect(cboHP[side], &QComboBox::currentIndexChanged, this, [this, side] { cboHP_Click(side); });
         for (int k = 0; k < HardPointsPerSide; ++k) {
-            QListWidget *list = choiceList(page, elementName(design.rockets, k),
-                                           onTab(design.left + k * RocketColumnStep, 1200, 890, 2400),
-                                           ChoiceLists::rockets(),
-                                           QStringLiteral("%1 Rocket %2").arg(QLatin1String(design.spokenSide)).arg(k + 1));
+            QListWidget *list =
+                choiceList(page, elementName(design.rockets, k),
+                           onTab(design.left + k * RocketColumnStep, 1200, 890, 2400), ChoiceLists::rockets(),
+                           QStringLiteral("%1 Rocket %2").arg(QLatin1String(design.spokenSide)).arg(k + 1));
             setInUse(list, false);
             lstHP[side][k] = list;
             connect(list, &QListWidget::currentRowChanged, this, [this, side, k] { lstHP_Click(side, k); });
         }
     }
-    lblLeftHP = caption(page, QStringLiteral("lblLeftHP"), onTab(120, 3660, 3590, 255), QStringLiteral("Left Hard Points"));
-    lblRightHP = caption(page, QStringLiteral("lblRightHP"), onTab(3900, 3660, 3590, 255),
-                         QStringLiteral("Right Hard Points"));
+    lblLeftHP =
+        caption(page, QStringLiteral("lblLeftHP"), onTab(120, 3660, 3590, 255), QStringLiteral("Left Hard Points"));
+    lblRightHP =
+        caption(page, QStringLiteral("lblRightHP"), onTab(3900, 3660, 3590, 255), QStringLiteral("Right Hard Points"));
 }
 
 PlaneSelections frmMain::selections() const
@@ -248,8 +251,8 @@ void frmMain::RecalcWeights()
     // The maximum is the figure shown, which only ChangePlane writes.
     const bool overWeight = txtMaximumWeight->text().toInt() < weights.Total;
     QPalette palette = txtTotalWeight->palette();
-    palette.setColor(QPalette::Text, overWeight ? QColor(255, 0, 0)
-                                                : QApplication::palette(txtTotalWeight).color(QPalette::Text));
+    palette.setColor(QPalette::Text,
+                     overWeight ? QColor(255, 0, 0) : QApplication::palette(txtTotalWeight).color(QPalette::Text));
     txtTotalWeight->setPalette(palette);
 }
 
@@ -291,7 +294,7 @@ void frmMain::lstGunType_Click(int index)
         if (!isInUse(bullets)) {
             setInUse(bullets, true);
             setInUse(lstGunType[index], true);
-            bullets->setCurrentRow(1);   // "Dum Dum"
+            bullets->setCurrentRow(1); // "Dum Dum"
         }
     }
     Loading = false;

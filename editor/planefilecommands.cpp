@@ -106,8 +106,8 @@ void frmMain::ExportPlane()
         m_dialogs.message(this, QStringLiteral("Plane Over Weight"), ApplicationTitle);
         return;
     }
-    const QString path = m_dialogs.saveFileName(this, QStringLiteral("Save"), m_dialogFolder, txtPlaneName->text(),
-                                                planeFileFilter());
+    const QString path =
+        m_dialogs.saveFileName(this, QStringLiteral("Save"), m_dialogFolder, txtPlaneName->text(), planeFileFilter());
     if (path.isEmpty())
         return;
     m_dialogFolder = folderOf(path);

@@ -30,8 +30,7 @@ QString QtDialogs::prompt(QWidget *parent, const QString &label, const QString &
     return ok ? text : QString();
 }
 
-QString QtDialogs::openFileName(QWidget *parent, const QString &title, const QString &directory,
-                                const QString &filter)
+QString QtDialogs::openFileName(QWidget *parent, const QString &title, const QString &directory, const QString &filter)
 {
     return QDir::toNativeSeparators(QFileDialog::getOpenFileName(parent, title, directory, filter));
 }

@@ -3,9 +3,9 @@
 #include "configs/windowsettings.h"
 
 #include <QLabel>
-#include <algorithm>
 #include <QRect>
 #include <QWidget>
+#include <algorithm>
 
 namespace vte {
 

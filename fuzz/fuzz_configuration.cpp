@@ -39,16 +39,36 @@ bool allWithin(const Values &values, qint64 highest)
 const QStringList &reportedItems()
 {
     static const QStringList items = {
-        QStringLiteral("Plane Type"),    QStringLiteral("Nose Armor"),     QStringLiteral("Tail Armor"),
-        QStringLiteral("Wing Armor"),    QStringLiteral("Gun Layouts"),    QStringLiteral("Engine"),
-        QStringLiteral("Gun 1"),         QStringLiteral("Gun 2"),          QStringLiteral("Gun 3"),
-        QStringLiteral("Gun 4"),         QStringLiteral("Ammo 1"),         QStringLiteral("Ammo 2"),
-        QStringLiteral("Ammo 3"),        QStringLiteral("Ammo 4"),         QStringLiteral("Left Hard Points"),
-        QStringLiteral("Right Hard Points"), QStringLiteral("Left Rocket 1"), QStringLiteral("Left Rocket 2"),
-        QStringLiteral("Left Rocket 3"), QStringLiteral("Left Rocket 4"),  QStringLiteral("Right Rocket 1"),
-        QStringLiteral("Right Rocket 2"), QStringLiteral("Right Rocket 3"), QStringLiteral("Right Rocket 4"),
-        QStringLiteral("First Color"),   QStringLiteral("Second Color"),   QStringLiteral("Third Color"),
-        QStringLiteral("Nose Logo"),     QStringLiteral("Tail Logo"),      QStringLiteral("Wing Logo"),
+        QStringLiteral("Plane Type"),
+        QStringLiteral("Nose Armor"),
+        QStringLiteral("Tail Armor"),
+        QStringLiteral("Wing Armor"),
+        QStringLiteral("Gun Layouts"),
+        QStringLiteral("Engine"),
+        QStringLiteral("Gun 1"),
+        QStringLiteral("Gun 2"),
+        QStringLiteral("Gun 3"),
+        QStringLiteral("Gun 4"),
+        QStringLiteral("Ammo 1"),
+        QStringLiteral("Ammo 2"),
+        QStringLiteral("Ammo 3"),
+        QStringLiteral("Ammo 4"),
+        QStringLiteral("Left Hard Points"),
+        QStringLiteral("Right Hard Points"),
+        QStringLiteral("Left Rocket 1"),
+        QStringLiteral("Left Rocket 2"),
+        QStringLiteral("Left Rocket 3"),
+        QStringLiteral("Left Rocket 4"),
+        QStringLiteral("Right Rocket 1"),
+        QStringLiteral("Right Rocket 2"),
+        QStringLiteral("Right Rocket 3"),
+        QStringLiteral("Right Rocket 4"),
+        QStringLiteral("First Color"),
+        QStringLiteral("Second Color"),
+        QStringLiteral("Third Color"),
+        QStringLiteral("Nose Logo"),
+        QStringLiteral("Tail Logo"),
+        QStringLiteral("Wing Logo"),
     };
     return items;
 }
@@ -88,7 +108,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QByteArray input(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
     checkNumber(QString::fromUtf8(input));
 
-    const QStringList keys = configurationKeys().mid(1);   // MenuName is a caption, not a value
+    const QStringList keys = configurationKeys().mid(1); // MenuName is a caption, not a value
     const int slot = static_cast<int>(size % ConfigurationSlots);
     test::MemoryStore store;
     const QList<QByteArray> texts = input.split('\n');

@@ -15,7 +15,6 @@
 
 #include <algorithm>
 
-
 namespace vte {
 
 namespace {
@@ -37,11 +36,12 @@ void frmMain::createColorSchemesTab(QWidget *page)
         const char *caption;
         int left;
     };
-    const SwatchDesign swatches[] = {
-        {"lblFirstColor", "1st Color", 480}, {"lblSecondColor", "2nd Color", 1560}, {"lblThirdColor", "3rd Color", 2640}};
+    const SwatchDesign swatches[] = {{"lblFirstColor", "1st Color", 480},
+                                     {"lblSecondColor", "2nd Color", 1560},
+                                     {"lblThirdColor", "3rd Color", 2640}};
     for (int swatch = 0; swatch < 3; ++swatch) {
-        ClickableLabel *label = place<ClickableLabel>(page, QLatin1String(swatches[swatch].name),
-                                                      onTab(swatches[swatch].left, 480, 915, 285));
+        auto *label = place<ClickableLabel>(page, QLatin1String(swatches[swatch].name),
+                                            onTab(swatches[swatch].left, 480, 915, 285));
         label->setText(QLatin1String(swatches[swatch].caption));
         label->setAlignment(Qt::AlignCenter);
         label->setFrameShape(QFrame::Box);

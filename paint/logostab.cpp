@@ -8,7 +8,6 @@
 #include <QCheckBox>
 #include <QLabel>
 
-
 namespace vte {
 
 namespace {

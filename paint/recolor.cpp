@@ -35,13 +35,16 @@ __attribute__((target_clones("avx2", "default")))
 void replacePixels(const QRgb *from, QRgb *to, qsizetype count, const Replacement &r)
 {
     // Locals, because the pixels could otherwise alias them.
-    const QRgb m0 = r.markers[0], m1 = r.markers[1], m2 = r.markers[2];
-    const QRgb f0 = r.flips[0], f1 = r.flips[1], f2 = r.flips[2];
+    const QRgb m0 = r.markers[0];
+    const QRgb m1 = r.markers[1];
+    const QRgb m2 = r.markers[2];
+    const QRgb f0 = r.flips[0];
+    const QRgb f1 = r.flips[1];
+    const QRgb f2 = r.flips[2];
     for (qsizetype i = 0; i < count; ++i) {
         // RGB32 keeps its top byte at 0xFF; it takes no part in matching.
         const QRgb rgb = from[i] & RGB_MASK;
-        const QRgb flip = ((rgb == m0 ? ~0u : 0u) & f0) | ((rgb == m1 ? ~0u : 0u) & f1)
-                          | ((rgb == m2 ? ~0u : 0u) & f2);
+        const QRgb flip = ((rgb == m0 ? ~0u : 0u) & f0) | ((rgb == m1 ? ~0u : 0u) & f1) | ((rgb == m2 ? ~0u : 0u) & f2);
         to[i] = (rgb ^ flip) | ~RGB_MASK;
     }
 }

@@ -15,7 +15,7 @@ struct ReadResult
 
     std::optional<PlaneRecord> record;
     Error error = Error::None;
-    QString reason;   // the system's words, for Unreadable
+    QString reason; // the system's words, for Unreadable
 };
 
 // The size is asked before anything is read, so a FIFO or a device is refused

@@ -93,8 +93,8 @@ DecodedPlane DecodePlaneRecord(const PlaneRecord &record)
         plane.HP[side] = record[slot(Offset::HPLeft, side)];
 
     const auto weightByte = [&](int i) { return static_cast<std::uint32_t>(record[Offset::TotalWeight + i]); };
-    decoded.storedWeight = static_cast<qint32>(weightByte(0) | weightByte(1) << 8 | weightByte(2) << 16
-                                               | weightByte(3) << 24);
+    decoded.storedWeight =
+        static_cast<qint32>(weightByte(0) | weightByte(1) << 8 | weightByte(2) << 16 | weightByte(3) << 24);
 
     plane.ColorScheme = record[Offset::ColorScheme];
     for (int place : {Nose, Tail, Wings}) {

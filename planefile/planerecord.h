@@ -20,12 +20,12 @@ inline constexpr int PlaneNameLength = 16;
 inline constexpr int Fixed40 = 40;
 inline constexpr int PlaneType = 44;
 inline constexpr int EngineCode = 48;
-inline constexpr int HPLeft = 52;      // HPRight follows four bytes on
+inline constexpr int HPLeft = 52; // HPRight follows four bytes on
 inline constexpr int TotalWeight = 60;
 inline constexpr int ColorScheme = 64;
-inline constexpr int LogoNose = 92;    // tail and wing follow, four bytes apart
-inline constexpr int Color1 = 104;     // red, green, blue, zero; Color2 and 3 follow
-inline constexpr int NoseArmor = 116;  // tail, wings, then the wings again
+inline constexpr int LogoNose = 92;   // tail and wing follow, four bytes apart
+inline constexpr int Color1 = 104;    // red, green, blue, zero; Color2 and 3 follow
+inline constexpr int NoseArmor = 116; // tail, wings, then the wings again
 inline constexpr int GunLayout = 132;
 inline constexpr int GunType0 = 136;
 inline constexpr int Bullets0 = 152;
@@ -38,7 +38,7 @@ inline constexpr int Fixed202 = 202;
 
 struct DecodedPlane
 {
-    PlaneSelections selections;   // Mounts left as they were: the window derives them
+    PlaneSelections selections; // Mounts left as they were: the window derives them
     qint32 storedWeight = 0;
 };
 
@@ -50,7 +50,7 @@ DecodedPlane DecodePlaneRecord(const PlaneRecord &record);
 
 // Everything the export writes, as values. schemePosition is the selected
 // position of the scheme list; the mounts come from plane.Mounts.
-PlaneRecord EncodePlaneRecord(const PlaneCatalogue &catalogue, const PlaneSelections &plane,
-                              int schemePosition, qint32 totalWeight);
+PlaneRecord EncodePlaneRecord(const PlaneCatalogue &catalogue, const PlaneSelections &plane, int schemePosition,
+                              qint32 totalWeight);
 
 } // namespace vte
