@@ -1,6 +1,8 @@
 // Any texts in a saved configuration load into choices every list can show,
 // with only the editor's own "Illegal value" messages, in key order.
 
+#include "fuzz/property.h"
+
 #include "configs/configuration.h"
 #include "configs/numberparser.h"
 #include "support/memorystore.h"
@@ -10,30 +12,12 @@
 
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 
 using namespace vte;
+using vte::fuzz::allWithin;
+using vte::fuzz::require;
 
 namespace {
-
-void require(bool holds, const char *what)
-{
-    if (holds)
-        return;
-    std::fprintf(stderr, "fuzz_configuration: broken property: %s\n", what);
-    std::abort();
-}
-
-template <typename Values>
-bool allWithin(const Values &values, qint64 highest)
-{
-    for (const auto value : values) {
-        if (value < 0 || value > highest)
-            return false;
-    }
-    return true;
-}
 
 // The items the messages may name, in the order their keys are read.
 const QStringList &reportedItems()

@@ -1,6 +1,8 @@
 // Any 204 bytes either name the field that refuses them or decode to choices
 // every list can show, and those choices survive an export unchanged.
 
+#include "fuzz/property.h"
+
 #include "catalogue/planecatalogue.h"
 #include "catalogue/planeselections.h"
 #include "planefile/planerecord.h"
@@ -8,31 +10,13 @@
 #include <QRegularExpression>
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 using namespace vte;
+using vte::fuzz::allWithin;
+using vte::fuzz::require;
 
 namespace {
-
-void require(bool holds, const char *what)
-{
-    if (holds)
-        return;
-    std::fprintf(stderr, "fuzz_planerecord: broken property: %s\n", what);
-    std::abort();
-}
-
-template <typename Values>
-bool allWithin(const Values &values, int highest)
-{
-    for (const auto value : values) {
-        if (value < 0 || value > highest)
-            return false;
-    }
-    return true;
-}
 
 void checkRanges(const PlaneSelections &p)
 {
