@@ -13,27 +13,10 @@
 #include <cstring>
 
 using namespace vte;
-using vte::fuzz::allWithin;
 using vte::fuzz::require;
+using vte::fuzz::requireShowable;
 
 namespace {
-
-void checkRanges(const PlaneSelections &p)
-{
-    require(p.PlaneType >= 0 && p.PlaneType <= 10, "plane type in its list");
-    require(p.EngineType >= 0 && p.EngineType <= 2, "engine in its list");
-    require(allWithin(p.Armor, 12), "armour steps in their lists");
-    require(allWithin(p.GunType, NoGun), "guns in their lists");
-    require(allWithin(p.Bullets, NoAmmunition), "ammunition in its lists");
-    require(allWithin(p.HP, HardPointsPerSide), "hard point counts in their lists");
-    for (const auto &side : p.HardPoint)
-        require(allWithin(side, NoRocket), "rockets in their lists");
-    require(allWithin(p.Logo, 49), "logos in the palette");
-    require(p.ColorScheme >= 0 && p.ColorScheme <= 13, "scheme has a name");
-    for (const quint32 colour : p.Color)
-        require(colour <= 0xFFFFFF, "colour holds 24 bits");
-    require(p.PlaneName.size() <= 16, "name fits its field");
-}
 
 // The position the scheme list shows for a scheme, or 0 when the type does not offer it.
 int schemePosition(const PlaneTypeEntry &entry, int scheme)
@@ -64,7 +47,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     const PlaneCatalogue &catalogue = InitPlaneCatalogue();
     const DecodedPlane decoded = DecodePlaneRecord(record);
-    checkRanges(decoded.selections);
+    requireShowable(decoded.selections);
+    require(decoded.selections.PlaneName.size() <= 16, "name fits its field");
 
     PlaneSelections shown = decoded.selections;
     shown.Mounts = gunButtonMounts(shown.SingleTwin, shown.GunType);
