@@ -15,6 +15,9 @@ enum class Mount { Single, Twin, NotApplicable };
 QString mountCaption(Mount mount);
 std::optional<Mount> mountFromCaption(const QString &caption);
 
+// What the name box holds; a plane file has room for one character more.
+inline constexpr int MaxPlaneNameLength = 15;
+
 enum Side { Left = 0, Right = 1 };
 // Armour and logos are both kept for nose, tail and wings, in that order.
 enum Place { Nose = 0, Tail = 1, Wings = 2 };

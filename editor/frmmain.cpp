@@ -8,7 +8,7 @@
 #include "editor/clickablelabel.h"
 #include "editor/inusemark.h"
 #include "editor/twips.h"
-#include "paint/pixelart.h"
+#include "editor/pixelart.h"
 #include "planefile/cp1252.h"
 
 #include <QAction>
@@ -50,7 +50,6 @@ constexpr int DesignFontPixels = 11;
 // The design placed the frame's controls below a toolbar of this height; the
 // central widget starts under Qt's toolbar instead.
 constexpr int ToolbarTwips = 420;
-constexpr int PlaneNameLength = 15;
 constexpr QSize DesignInnerSize(7695 / TwipsPerPixel, 5805 / TwipsPerPixel);
 const QRect DefaultPlacement = twips(1000, 1000, 6500, 6500);
 
@@ -165,13 +164,13 @@ void frmMain::createMenus()
 
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
     nameMenu(file, "mnuFile");
-    mnuFileNew = addItem(file, QStringLiteral("mnuFileNew"), QStringLiteral("&New"));
+    QAction *mnuFileNew = addItem(file, QStringLiteral("mnuFileNew"), QStringLiteral("&New"));
     mnuFileNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    mnuFileOpen = addItem(file, QStringLiteral("mnuFileOpen"), QStringLiteral("&Open (Import)"));
+    QAction *mnuFileOpen = addItem(file, QStringLiteral("mnuFileOpen"), QStringLiteral("&Open (Import)"));
     addSeparator(file, QStringLiteral("mnuFileBar0"));
-    mnuFileSaveAs = addItem(file, QStringLiteral("mnuFileSaveAs"), QStringLiteral("Save &As (Export)"));
+    QAction *mnuFileSaveAs = addItem(file, QStringLiteral("mnuFileSaveAs"), QStringLiteral("Save &As (Export)"));
     addSeparator(file, QStringLiteral("mnuFileBar1"));
-    mnuFileExit = addItem(file, QStringLiteral("mnuFileExit"), QStringLiteral("E&xit"));
+    QAction *mnuFileExit = addItem(file, QStringLiteral("mnuFileExit"), QStringLiteral("E&xit"));
     connect(mnuFileNew, &QAction::triggered, this, &frmMain::mnuFileNew_Click);
     connect(mnuFileOpen, &QAction::triggered, this, &frmMain::mnuFileOpen_Click);
     connect(mnuFileSaveAs, &QAction::triggered, this, &frmMain::mnuFileSaveAs_Click);
@@ -188,9 +187,9 @@ void frmMain::createMenus()
         const char *separatorAfter;
     };
     const Submenu submenus[] = {
-        {"mnuToolsLoad", "&Load Configuration", &mnuToolsLoadEmpty, &frmMain::mnuToolsLoadEmpty_Click, "mnuToolBar1"},
-        {"mnuToolsSave", "&Save Configuration", &mnuToolsSaveEmpty, &frmMain::mnuToolsSaveEmpty_Click, "mnuToolBar2"},
-        {"mnuToolsClear", "&Clear Configuration", &mnuToolsClearEmpty, &frmMain::mnuToolsClearEmpty_Click, nullptr},
+        {"mnuToolsLoad", "Load Configuration", &mnuToolsLoadEmpty, &frmMain::mnuToolsLoadEmpty_Click, "mnuToolBar1"},
+        {"mnuToolsSave", "Save Configuration", &mnuToolsSaveEmpty, &frmMain::mnuToolsSaveEmpty_Click, "mnuToolBar2"},
+        {"mnuToolsClear", "Clear Configuration", &mnuToolsClearEmpty, &frmMain::mnuToolsClearEmpty_Click, nullptr},
     };
     for (const Submenu &submenu : submenus) {
         QMenu *menu = tools->addMenu(QLatin1String(submenu.caption));
@@ -209,7 +208,7 @@ void frmMain::createMenus()
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
     nameMenu(help, "mnuHelp");
-    mnuHelpAbout = addItem(help, QStringLiteral("mnuHelpAbout"), QStringLiteral("&About "));
+    QAction *mnuHelpAbout = addItem(help, QStringLiteral("mnuHelpAbout"), QStringLiteral("&About "));
     connect(mnuHelpAbout, &QAction::triggered, this, &frmMain::mnuHelpAbout_Click);
 }
 
@@ -267,14 +266,16 @@ void frmMain::createStatusBar()
 
 void frmMain::createFrameControls(QWidget *central)
 {
-    lblPlaneName =
+    QLabel *lblPlaneName =
         caption(central, QStringLiteral("lblPlaneName"), frameRect(120, 660, 915, 195), QStringLiteral("Plane Name"));
     txtPlaneName = place<QLineEdit>(central, QStringLiteral("txtPlaneName"), frameRect(1140, 600, 1335, 285));
-    txtPlaneName->setMaxLength(PlaneNameLength);
+    txtPlaneName->setMaxLength(MaxPlaneNameLength);
     txtPlaneName->setValidator(new PlaneNameValidator(txtPlaneName));
     lblPlaneName->setBuddy(txtPlaneName);
     txtPlaneName->setAccessibleName(lblPlaneName->text());
-    lblPlaneType =
+    connect(txtPlaneName, &QLineEdit::textChanged, this,
+            [this](const QString &name) { forward([&] { m_loadout.setPlaneName(name); }); });
+    QLabel *lblPlaneType =
         caption(central, QStringLiteral("lblPlaneType"), frameRect(2700, 660, 855, 195), QStringLiteral("Plane Type"));
     cboPlaneType = place<QComboBox>(central, QStringLiteral("cboPlaneType"), frameRect(3660, 600, 2415, 315));
     cboPlaneType->addItems(ChoiceLists::planeTypes());
@@ -319,27 +320,18 @@ void frmMain::createFrameControls(QWidget *central)
 void frmMain::createWeightRow(QWidget *central)
 {
     const int top = SSTab1->geometry().bottom() * TwipsPerPixel + 30;
-    lblWeights = place<QLabel>(central, QStringLiteral("lblWeights"), twips(60, top, 7575, 195));
-    lblWeights->setText(QStringLiteral(
+    place<QLabel>(central, QStringLiteral("lblWeights"), twips(60, top, 7575, 195))->setText(QStringLiteral(
         "Weights -     Plane       Engine       Armor        Guns           HP          Total       Max. Allowed"));
-    struct Field
-    {
-        QLineEdit **field;
-        const char *name;
-        const char *heading;
-    };
-    const Field fields[] = {
-        {&txtWeight, "txtWeight", "Stored weight"},      {&txtPlaneWeight, "txtPlaneWeight", "Plane"},
-        {&txtEngineWeight, "txtEngineWeight", "Engine"}, {&txtArmorWeight, "txtArmorWeight", "Armor"},
-        {&txtGunWeight, "txtGunWeight", "Guns"},         {&txtHPWeight, "txtHPWeight", "HP"},
-        {&txtTotalWeight, "txtTotalWeight", "Total"},    {&txtMaximumWeight, "txtMaximumWeight", "Max. Allowed"},
-    };
+    const char *fields[][2] = {{"txtWeight", "Stored weight"}, {"txtPlaneWeight", "Plane"},
+                               {"txtEngineWeight", "Engine"},  {"txtArmorWeight", "Armor"},
+                               {"txtGunWeight", "Guns"},       {"txtHPWeight", "HP"},
+                               {"txtTotalWeight", "Total"},    {"txtMaximumWeight", "Max. Allowed"}};
     int left = 60;
-    for (const Field &design : fields) {
-        auto *field = place<QLineEdit>(central, QLatin1String(design.name), twips(left, top + 225, 900, 285));
+    for (size_t i = 0; i < std::size(fields); ++i) {
+        auto *field = place<QLineEdit>(central, QLatin1String(fields[i][0]), twips(left, top + 225, 900, 285));
         field->setReadOnly(true);
-        field->setAccessibleName(QLatin1String(design.heading));
-        *design.field = field;
+        field->setAccessibleName(QLatin1String(fields[i][1]));
+        (i == 0 ? txtWeight : txtWeights[i - 1]) = field;
         left += 945;
     }
     // The stored weight of an opened file is shown but has no heading of its own.
@@ -356,16 +348,8 @@ void frmMain::Form_Load()
     for (int slot = 0; slot < ConfigurationSlots; ++slot)
         setConfigurationCaptions(slot, configurationMenuName(m_store, slot));
     fillLogoPalette();
-    SingleTwin = 0;
-    m_catalogue = &InitPlaneCatalogue();
-    Logo.fill(46);
-    ResetPlane();
-    cboHPLeft_Click();
-    cboHPRight_Click();
     ChangePlane();
     Loading = false;
-    cboHPLeft_Click();
-    cboHPRight_Click();
 }
 
 void frmMain::placeWindow(const WindowSettings &s)
@@ -380,41 +364,11 @@ void frmMain::placeWindow(const WindowSettings &s)
     resize(frame.size());
 }
 
-void frmMain::ResetPlane()
-{
-    const PlaneSelections plane = defaultPlane();
-    PlaneType = plane.PlaneType;
-    lstEngineType->setCurrentRow(plane.EngineType);
-    chkNitro->setChecked(plane.Nitro);
-    ColorScheme = plane.ColorScheme;
-    for (int place : {Nose, Tail, Wings})
-        lstArmor[place]->setCurrentRow(plane.Armor[place]);
-    for (int side : {Left, Right})
-        cboHP[side]->setCurrentIndex(plane.HP[side]);
-    for (int slot = 0; slot < GunSlots; ++slot) {
-        for (int side : {Left, Right})
-            lstHP[side][slot]->setCurrentRow(plane.HardPoint[side][slot]);
-        cmdGun[slot]->setText(mountCaption(Mount::NotApplicable));
-        lstGunType[slot]->setCurrentRow(plane.GunType[slot]);
-        setInUse(lstGunType[slot], false);
-        lstBullets[slot]->setCurrentRow(plane.Bullets[slot]);
-        setInUse(lstBullets[slot], false);
-    }
-    cboPlaneType->setCurrentIndex(PlaneType);
-    UpdateSpeed();
-    showLogos();
-}
-
 void frmMain::mnuFileNew_Click()
 {
-    txtPlaneName->setText(QStringLiteral("New"));
-    Loading = true;
-    ResetPlane();
+    m_loadout.setPlaneName(QStringLiteral("New"));
+    m_loadout.ResetPlane();
     ChangePlane();
-    Loading = false;
-    cboHPLeft_Click();
-    cboHPRight_Click();
-    RecalcWeights();
 }
 
 void frmMain::mnuFileSaveAs_Click()

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "catalogue/planecatalogue.h"
-#include "catalogue/planeselections.h"
+#include "catalogue/loadout.h"
 #include "configs/settingsstore.h"
 #include "editor/dialogs.h"
 #include "planefile/planerecord.h"
@@ -10,6 +9,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 
 class QAction;
 class QCheckBox;
@@ -27,9 +27,9 @@ class ClickableLabel;
 class SystemInfoHost;
 struct WindowSettings;
 
-// The editor's one main window. Its operations and handlers carry the names the
-// game's modders know from the plane format notes; the rules themselves live
-// in the core library and this class wires them to the controls.
+// The editor's one main window: it shows the loadout and forwards each choice
+// of the user to it. Handlers carry the names the game's modders know from the
+// plane format notes; the rules they forward to live in Loadout.
 class frmMain : public QMainWindow
 {
     Q_OBJECT
@@ -40,72 +40,12 @@ public:
     frmMain(SettingsStore &store, Dialogs &dialogs, SystemInfoHost &systemInfo, QWidget *parent = nullptr);
     ~frmMain() override;
 
-    // Set from construction until the end of Form_Load, and around every
-    // change the editor makes itself, so change handlers stay silent.
-    bool Loading = true;
-
-    // Window-level state.
-    qint16 PlaneType = 0;
-    qint16 ColorScheme = 0;
-    std::array<qint16, 3> Logo{}; // LogoNose, LogoTail, LogoWing
-    QString DefaultDir;
-    qint16 SingleTwin = 0;
-    PlaneRecord Record{};
-
-    const PlaneCatalogue &catalogue() const { return *m_catalogue; }
-    // The loadout the controls show, mounts included.
-    PlaneSelections selections() const;
-
     void Form_Load();
-    void ResetPlane();
-    void ChangePlane();
-    void FillSchemes();
-    void UpdateGunButtons();
-    void RecalcWeights();
-    void UpdateSpeed();
-    void RecolorPreview();
-    void ExportPlane();
     // The open procedure after its dialog: the command line and drag and drop
     // use it too.
     void openPlaneFile(const QString &path);
-    void SaveConfiguration(int slot);
-    void LoadConfiguration(int slot);
 
-public slots:
-    void mnuFileNew_Click();
-    void mnuFileOpen_Click();
-    void mnuFileSaveAs_Click();
-    void mnuFileExit_Click();
-    void mnuHelpAbout_Click();
-    void mnuToolsSaveEmpty_Click(int index);
-    void mnuToolsClearEmpty_Click(int index);
-    void mnuToolsLoadEmpty_Click(int index);
-    void tbToolBar_ButtonClick(const QString &key);
-
-    void cboPlaneType_Click();
-    // Each of these only recalculates the weights.
-    void lstArmorNose_Click() { recalcUnlessLoading(); }
-    void lstArmorTail_Click() { recalcUnlessLoading(); }
-    void lstArmorWings_Click() { recalcUnlessLoading(); }
-    void lstEngineType_Click() { recalcUnlessLoading(); }
-    void chkNitro_Click() { recalcUnlessLoading(); }
-    void lstGunType_Click(int index);
-    void lstBullets_Click(int index);
-    void cmdGun_Click(int index);
-    void cboHP_Click(Side side);
-    void cboHPLeft_Click() { cboHP_Click(Left); }
-    void cboHPRight_Click() { cboHP_Click(Right); }
-    void lstHP_Click(Side side, int index);
-    void lstLHP_Click(int index) { lstHP_Click(Left, index); }
-    void lstRHP_Click(int index) { lstHP_Click(Right, index); }
-
-    void cboSchemes_Click();
-    void cmdRedraw_Click();
-    void lblColor_DblClick(int swatch);
-    void lblFirstColor_DblClick() { lblColor_DblClick(0); }
-    void lblSecondColor_DblClick() { lblColor_DblClick(1); }
-    void lblThirdColor_DblClick() { lblColor_DblClick(2); }
-    void imgLogo_DblClick(int index);
+    const Loadout &loadout() const { return m_loadout; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -124,41 +64,77 @@ private:
     void createLogosTab(QWidget *page);
     void createWeightRow(QWidget *central);
     void placeWindow(const WindowSettings &settings);
-    void recalcUnlessLoading();
     void Form_Unload();
-    void setConfigurationCaptions(int slot, const QString &caption);
-    // Puts a loaded loadout into the controls; Loading must be set.
-    void showSelections(const PlaneSelections &plane);
-    void fillLogoPalette();
-    void showLogos();
+
+    // Runs one change of the loadout that a user's choice asked for and shows
+    // the result; does nothing while the window is showing the loadout itself.
+    void forward(const std::function<void()> &change);
+    // Puts the loadout into the controls, with Loading set so that none of
+    // their change handlers runs.
+    void showLoadout();
+    void RecalcWeights();
+    void showPaint();
+    // Shows a loadout that has a plane type anew: every control, the scheme
+    // picture and the painted preview.
+    void ChangePlane();
     void showSchemePicture();
-    void setColor(int swatch, quint32 colour);
-    quint32 color(int swatch) const;
+    void RecolorPreview();
+    void showLogos();
+    void fillLogoPalette();
+    void setConfigurationCaptions(int slot, const QString &caption);
     bool flushStore(const QString &failureTitle);
+    void ExportPlane();
+    void SaveConfiguration(int slot);
+    void LoadConfiguration(int slot);
+
+    void mnuFileNew_Click();
+    void mnuFileOpen_Click();
+    void mnuFileSaveAs_Click();
+    void mnuFileExit_Click();
+    void mnuHelpAbout_Click();
+    void mnuToolsSaveEmpty_Click(int index);
+    void mnuToolsClearEmpty_Click(int index);
+    void mnuToolsLoadEmpty_Click(int index);
+    void tbToolBar_ButtonClick(const QString &key);
+
+    void cboPlaneType_Click();
+    void lstArmor_Click(Place place);
+    void lstEngineType_Click();
+    void chkNitro_Click();
+    void lstGunType_Click(int index);
+    void lstBullets_Click(int index);
+    void cmdGun_Click(int index);
+    void cboHP_Click(Side side);
+    void lstHP_Click(Side side, int index);
+    void cboSchemes_Click();
+    void cmdRedraw_Click();
+    void lblColor_DblClick(int swatch);
+    void imgLogo_DblClick(int index);
 
     SettingsStore &m_store;
     Dialogs &m_dialogs;
     SystemInfoHost &m_systemInfo;
-    const PlaneCatalogue *m_catalogue = nullptr;
-    QImage m_sourcePreview;
+    Loadout m_loadout;
+    // Set from construction until the end of Form_Load, and while the window
+    // shows the loadout, so that change handlers stay silent.
+    bool Loading = true;
+    QString DefaultDir;
+    PlaneRecord Record{};
     // Where the file dialogs start next: the folder of the last file chosen.
     QString m_dialogFolder;
+    QImage m_sourcePreview;
+    int m_shownPicture = 0;
+    std::array<qint16, 3> m_shownLogo{-1, -1, -1};
 
-public:
     // Controls, named as in the plane editor's design.
     QToolBar *tbToolBar = nullptr;
-    QLabel *lblPlaneName = nullptr;
     QLineEdit *txtPlaneName = nullptr;
-    QLabel *lblPlaneType = nullptr;
     QComboBox *cboPlaneType = nullptr;
     QTabWidget *SSTab1 = nullptr;
 
-    QLabel *lblArmorNose = nullptr;
     std::array<QListWidget *, 3> lstArmor{}; // lstArmorNose, lstArmorTail, lstArmorWings
-    QLabel *lblEngineType = nullptr;
     QListWidget *lstEngineType = nullptr;
     QCheckBox *chkNitro = nullptr;
-    QLabel *lblPlaneSpeed = nullptr;
     QLineEdit *txtPlaneSpeed = nullptr;
 
     std::array<QLabel *, GunSlots> lblGunLocation{};
@@ -166,39 +142,23 @@ public:
     std::array<QListWidget *, GunSlots> lstGunType{};
     std::array<QListWidget *, GunSlots> lstBullets{};
 
-    QLabel *lblHPLeft = nullptr;
     std::array<QComboBox *, 2> cboHP{};                                  // cboHPLeft, cboHPRight
     std::array<std::array<QListWidget *, HardPointsPerSide>, 2> lstHP{}; // lstLHP, lstRHP
-    QLabel *lblLeftHP = nullptr;
-    QLabel *lblRightHP = nullptr;
 
     std::array<ClickableLabel *, 3> lblColor{}; // lblFirstColor, lblSecondColor, lblThirdColor
-    QLabel *lblCost = nullptr;
     QComboBox *cboSchemes = nullptr;
     QLabel *picPlane0 = nullptr;
     QLabel *picPlane1 = nullptr;
-    QPushButton *cmdRedraw = nullptr;
 
     std::array<ClickableLabel *, 50> imgLogo{};
     std::array<QLabel *, 3> imgPlace{};    // imgNose, imgTail, imgWing
     std::array<QCheckBox *, 3> chkPlace{}; // chkNose, chkTail, chkWing
-    QLabel *lblLogoHelp = nullptr;
 
-    QLabel *lblWeights = nullptr;
     QLineEdit *txtWeight = nullptr;
-    QLineEdit *txtPlaneWeight = nullptr;
-    QLineEdit *txtEngineWeight = nullptr;
-    QLineEdit *txtArmorWeight = nullptr;
-    QLineEdit *txtGunWeight = nullptr;
-    QLineEdit *txtHPWeight = nullptr;
-    QLineEdit *txtTotalWeight = nullptr;
-    QLineEdit *txtMaximumWeight = nullptr;
+    // txtPlaneWeight, txtEngineWeight, txtArmorWeight, txtGunWeight,
+    // txtHPWeight, txtTotalWeight, txtMaximumWeight
+    std::array<QLineEdit *, 7> txtWeights{};
 
-    QAction *mnuFileNew = nullptr;
-    QAction *mnuFileOpen = nullptr;
-    QAction *mnuFileSaveAs = nullptr;
-    QAction *mnuFileExit = nullptr;
-    QAction *mnuHelpAbout = nullptr;
     std::array<QAction *, 4> mnuToolsLoadEmpty{};
     std::array<QAction *, 4> mnuToolsSaveEmpty{};
     std::array<QAction *, 4> mnuToolsClearEmpty{};

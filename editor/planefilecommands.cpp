@@ -4,7 +4,6 @@
 #include "editor/apptitle.h"
 #include "planefile/planefileio.h"
 
-#include <QComboBox>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -81,37 +80,26 @@ void frmMain::openPlaneFile(const QString &path)
     }
 
     DefaultDir = folderOf(path);
-    Loading = true;
     Record = *read.record;
     const DecodedPlane decoded = DecodePlaneRecord(Record);
-    showSelections(decoded.selections);
+    m_loadout.load(decoded.selections);
     txtWeight->setText(QString::number(decoded.storedWeight));
     ChangePlane();
-    RecalcWeights();
-    Loading = false;
-    cboHPLeft_Click();
-    cboHPRight_Click();
-    for (int slot = 0; slot < GunSlots; ++slot)
-        lstGunType_Click(slot);
 }
 
 void frmMain::ExportPlane()
 {
-    if (txtPlaneName->text().isEmpty()) {
-        m_dialogs.message(this, QStringLiteral("Plane Name Required"), ApplicationTitle);
+    if (const std::optional<QString> refusal = m_loadout.exportRefusal()) {
+        m_dialogs.message(this, *refusal, ApplicationTitle);
         return;
     }
-    const int total = txtTotalWeight->text().toInt();
-    if (total > txtMaximumWeight->text().toInt()) {
-        m_dialogs.message(this, QStringLiteral("Plane Over Weight"), ApplicationTitle);
-        return;
-    }
-    const QString path =
-        m_dialogs.saveFileName(this, QStringLiteral("Save"), m_dialogFolder, txtPlaneName->text(), planeFileFilter());
+    const QString path = m_dialogs.saveFileName(this, QStringLiteral("Save"), m_dialogFolder,
+                                                m_loadout.selections().PlaneName, planeFileFilter());
     if (path.isEmpty())
         return;
     m_dialogFolder = folderOf(path);
-    Record = EncodePlaneRecord(catalogue(), selections(), cboSchemes->currentIndex(), total);
+    Record = EncodePlaneRecord(m_loadout.catalogue(), m_loadout.selections(), m_loadout.schemePosition(),
+                               m_loadout.weights().Total);
     const WriteResult written = WritePlaneFile(path, Record);
     if (!written.ok)
         m_dialogs.message(this, QStringLiteral("Plane File Could Not Be Written\n") + written.reason, ApplicationTitle);

@@ -3,7 +3,7 @@
 
 #include "editor/clickablelabel.h"
 #include "editor/twips.h"
-#include "paint/pixelart.h"
+#include "editor/pixelart.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -59,7 +59,7 @@ void frmMain::createLogosTab(QWidget *page)
         imgLogo[i]->setAccessibleName(QStringLiteral("Logo %1").arg(i + 1));
         connect(imgLogo[i], &ClickableLabel::doubleClicked, this, [this, i] { imgLogo_DblClick(i); });
     }
-    lblLogoHelp = place<QLabel>(page, QStringLiteral("lblLogoHelp"), onTab(120, 1260, 1380, 1620));
+    auto *lblLogoHelp = place<QLabel>(page, QStringLiteral("lblLogoHelp"), onTab(120, 1260, 1380, 1620));
     lblLogoHelp->setText(
         QStringLiteral("Select 1 or more Logos to re-assign, and then double click on the Icon you wish to use."));
     lblLogoHelp->setWordWrap(true);
@@ -73,25 +73,29 @@ void frmMain::fillLogoPalette()
 
 void frmMain::showLogos()
 {
-    for (int p : {Nose, Tail, Wings})
-        imgPlace[p]->setPixmap(logoPicture(Logo[p], imgPlace[p]));
+    for (int p : {Nose, Tail, Wings}) {
+        const qint16 logo = m_loadout.selections().Logo[p];
+        if (logo != m_shownLogo[p])
+            imgPlace[p]->setPixmap(logoPicture(logo, imgPlace[p]));
+        m_shownLogo[p] = logo;
+    }
 }
 
 void frmMain::imgLogo_DblClick(int index)
 {
-    bool assigned = false;
-    for (int p : {Nose, Tail, Wings}) {
-        if (chkPlace[p]->checkState() == Qt::Unchecked)
-            continue;
-        imgPlace[p]->setPixmap(logoPicture(index, imgPlace[p]));
-        Logo[p] = static_cast<qint16>(index);
-        chkPlace[p]->setChecked(false);
-        assigned = true;
-    }
-    if (!assigned) {
+    std::array<bool, 3> ticked{};
+    for (int p : {Nose, Tail, Wings})
+        ticked[p] = chkPlace[p]->checkState() != Qt::Unchecked;
+    if (!m_loadout.assignLogo(index, ticked)) {
         m_dialogs.message(this, QStringLiteral("Select One Or More Images To Re-Assign First"),
                           QStringLiteral("Logo Selection Required"));
+        return;
     }
+    for (int p : {Nose, Tail, Wings}) {
+        if (ticked[p])
+            chkPlace[p]->setChecked(false);
+    }
+    showLogos();
 }
 
 } // namespace vte

@@ -1,4 +1,4 @@
-#include "paint/pixelart.h"
+#include "editor/pixelart.h"
 
 #include <algorithm>
 

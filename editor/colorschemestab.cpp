@@ -3,7 +3,7 @@
 
 #include "editor/clickablelabel.h"
 #include "editor/twips.h"
-#include "paint/pixelart.h"
+#include "editor/pixelart.h"
 #include "paint/recolor.h"
 
 #include <QApplication>
@@ -12,8 +12,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTabWidget>
-
-#include <algorithm>
 
 namespace vte {
 
@@ -49,15 +47,14 @@ void frmMain::createColorSchemesTab(QWidget *page)
         label->setToolTip(QStringLiteral("Double-Click here to open the Color Picker"));
         connect(label, &ClickableLabel::doubleClicked, this, [this, swatch] { lblColor_DblClick(swatch); });
         lblColor[swatch] = label;
-        setColor(swatch, MarkerColors[swatch]);
     }
-    lblCost = place<QLabel>(page, QStringLiteral("lblCost"), onTab(540, 780, 2955, 255));
-    lblCost->setText(QStringLiteral("Double Click Above Color To Change"));
+    place<QLabel>(page, QStringLiteral("lblCost"), onTab(540, 780, 2955, 255))
+        ->setText(QStringLiteral("Double Click Above Color To Change"));
     cboSchemes = place<QComboBox>(page, QStringLiteral("cboSchemes"), onTab(4740, 480, 2475, 315));
     cboSchemes->setAccessibleName(QStringLiteral("Color Scheme"));
     connect(cboSchemes, &QComboBox::currentIndexChanged, this, &frmMain::cboSchemes_Click);
     picPlane1 = place<QLabel>(page, QStringLiteral("picPlane1"), onTab(780, 1020, 2500, 2500));
-    cmdRedraw = place<QPushButton>(page, QStringLiteral("cmdRedraw"), onTab(3360, 1920, 1215, 315));
+    auto *cmdRedraw = place<QPushButton>(page, QStringLiteral("cmdRedraw"), onTab(3360, 1920, 1215, 315));
     cmdRedraw->setText(QStringLiteral("Redraw"));
     connect(cmdRedraw, &QPushButton::clicked, this, &frmMain::cmdRedraw_Click);
     picPlane0 = place<QLabel>(page, QStringLiteral("picPlane0"), onTab(4620, 1020, 2500, 2500));
@@ -67,16 +64,40 @@ void frmMain::createColorSchemesTab(QWidget *page)
         preview->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
+void frmMain::showPaint()
+{
+    const PlaneSelections &plane = m_loadout.selections();
+    for (int swatch = 0; swatch < 3; ++swatch) {
+        const QColor paint(rgbFromStored(plane.Color[swatch]));
+        QPalette palette = lblColor[swatch]->palette();
+        palette.setColor(QPalette::Window, paint);
+        // Keep the caption readable on any paint.
+        palette.setColor(QPalette::WindowText, qGray(paint.rgb()) < 128 ? Qt::white : Qt::black);
+        lblColor[swatch]->setPalette(palette);
+    }
+    const QStringList schemes = m_loadout.schemeNames();
+    QStringList shown;
+    for (int i = 0; i < cboSchemes->count(); ++i)
+        shown << cboSchemes->itemText(i);
+    if (shown != schemes) {
+        cboSchemes->clear();
+        cboSchemes->addItems(schemes);
+    }
+    cboSchemes->setCurrentIndex(m_loadout.schemePosition());
+}
+
 void frmMain::showSchemePicture()
 {
-    const PlaneTypeEntry &entry = catalogue().PlaneTypes(PlaneType);
-    const int position = std::clamp(cboSchemes->currentIndex(), 0, SchemePositions - 1);
+    const int picture = m_loadout.previewPicture();
+    if (picture == m_shownPicture)
+        return;
+    m_shownPicture = picture;
     // The preview is larger than the picture; what lies around it is the
     // preview's own background and is copied along when re-colouring.
     m_sourcePreview = QImage(PreviewSize, QImage::Format_RGB32);
     m_sourcePreview.fill(picPlane0->palette().color(QPalette::Window));
     QPainter painter(&m_sourcePreview);
-    painter.drawImage(0, 0, schemePicture(entry.Pictures[position]));
+    painter.drawImage(0, 0, schemePicture(picture));
     painter.end();
     picPlane0->setPixmap(sharpPixmap(m_sourcePreview, picPlane0->devicePixelRatioF()));
 }
@@ -87,7 +108,7 @@ void frmMain::RecolorPreview()
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     picPlane1->setPixmap(
-        sharpPixmap(recolored(m_sourcePreview, {color(0), color(1), color(2)}), picPlane1->devicePixelRatioF()));
+        sharpPixmap(recolored(m_sourcePreview, m_loadout.selections().Color), picPlane1->devicePixelRatioF()));
     QApplication::restoreOverrideCursor();
 }
 
@@ -95,6 +116,7 @@ void frmMain::cboSchemes_Click()
 {
     if (Loading)
         return;
+    m_loadout.chooseScheme(cboSchemes->currentIndex());
     showSchemePicture();
     RecolorPreview();
 }
@@ -106,30 +128,18 @@ void frmMain::cmdRedraw_Click()
 
 void frmMain::lblColor_DblClick(int swatch)
 {
-    const std::optional<QColor> chosen = m_dialogs.color(this, QColor(rgbFromStored(color(swatch))));
+    const quint32 current = m_loadout.selections().Color[swatch];
+    const std::optional<QColor> chosen = m_dialogs.color(this, QColor(rgbFromStored(current)));
     if (!chosen) {
         m_dialogs.message(this, QStringLiteral("Cancelled"), QStringLiteral("Color Selection"));
         return;
     }
     const quint32 colour = storedFromRgb(chosen->rgb());
-    if (colour == color(swatch))
+    if (colour == current)
         return;
-    setColor(swatch, colour);
+    m_loadout.setColor(swatch, colour);
+    showPaint();
     RecolorPreview();
-}
-
-void frmMain::setColor(int swatch, quint32 colour)
-{
-    QPalette palette = lblColor[swatch]->palette();
-    palette.setColor(QPalette::Window, QColor(rgbFromStored(colour)));
-    // Keep the caption readable on any paint.
-    palette.setColor(QPalette::WindowText, qGray(rgbFromStored(colour)) < 128 ? Qt::white : Qt::black);
-    lblColor[swatch]->setPalette(palette);
-}
-
-quint32 frmMain::color(int swatch) const
-{
-    return storedFromRgb(lblColor[swatch]->palette().color(QPalette::Window).rgb());
 }
 
 } // namespace vte

@@ -1,13 +1,10 @@
 // The Tools menu: saving, clearing and loading the four configurations.
 #include "editor/frmmain.h"
 
-#include "catalogue/weights.h"
 #include "configs/configuration.h"
 #include "editor/apptitle.h"
 
 #include <QAction>
-#include <QComboBox>
-#include <QLineEdit>
 
 namespace vte {
 
@@ -37,13 +34,12 @@ void frmMain::SaveConfiguration(int slot)
     if (name.isEmpty() || name == QLatin1String("Empty"))
         name = QStringLiteral("Unknown%1").arg(slot);
 
-    const PlaneSelections plane = selections();
-    const QString missing = missingItems(computeWeights(catalogue(), plane));
+    const QString missing = missingItems(m_loadout.weights());
     if (!missing.isEmpty()) {
         m_dialogs.message(this, QStringLiteral("The following item(s) do not have values assigned:\r\n") + missing,
                           ApplicationTitle);
     }
-    writeConfiguration(m_store, slot, name, catalogue(), plane, cboSchemes->currentIndex());
+    writeConfiguration(m_store, slot, name, m_loadout.catalogue(), m_loadout.selections(), m_loadout.schemePosition());
     if (!flushStore(StoreFailure))
         return;
     setConfigurationCaptions(slot, name);
@@ -66,21 +62,12 @@ void frmMain::LoadConfiguration(int slot)
     const QString question = QStringLiteral("Load %1 plane configuration?").arg(mnuToolsLoadEmpty[slot]->text());
     if (!m_dialogs.question(this, question, ApplicationTitle, Dialogs::Icon::None))
         return;
-    Loading = true;
-    // Each message waits for OK while the change rules are still held back.
+    // Each message waits for OK before anything of the loadout changes.
     PlaneSelections plane = readConfiguration(
         m_store, slot, [this](const QString &message) { m_dialogs.message(this, message, ApplicationTitle); });
     plane.PlaneName = QStringLiteral("Default Plane");
-    showSelections(plane);
-    FillSchemes();
-    Loading = false;
-    cboHPLeft_Click();
-    cboHPRight_Click();
-    for (int gun = 0; gun < GunSlots; ++gun)
-        lstGunType_Click(gun);
+    m_loadout.load(plane);
     ChangePlane();
-    UpdateSpeed();
-    RecalcWeights();
     m_dialogs.message(this, QStringLiteral("Plane Settings Loaded"), ApplicationTitle);
 }
 

@@ -1,0 +1,184 @@
+#include "catalogue/loadout.h"
+
+namespace vte {
+
+namespace {
+
+constexpr int DumDum = 1;
+constexpr qint16 DefaultScheme = 4;
+
+} // namespace
+
+Loadout::Loadout()
+    : m_catalogue(InitPlaneCatalogue())
+{
+    load(defaultPlane());
+}
+
+void Loadout::load(const PlaneSelections &plane)
+{
+    m_plane = plane;
+    m_plane.PlaneName.truncate(MaxPlaneNameLength);
+    UpdateGunButtons();
+    FillSchemes();
+    for (Side side : {Left, Right})
+        applyHardPointCount(side);
+    for (int slot = 0; slot < GunSlots; ++slot)
+        applyGunType(slot, true);
+}
+
+void Loadout::ResetPlane()
+{
+    PlaneSelections plane = defaultPlane();
+    plane.PlaneName = m_plane.PlaneName;
+    plane.Color = m_plane.Color;
+    plane.Logo = m_plane.Logo;
+    // The gun-mount flags belong to the last load; nothing reads them until the next.
+    plane.SingleTwin = m_plane.SingleTwin;
+    load(plane);
+}
+
+void Loadout::UpdateGunButtons()
+{
+    m_plane.Mounts = gunButtonMounts(m_plane.SingleTwin, m_plane.GunType);
+}
+
+void Loadout::FillSchemes()
+{
+    const PlaneTypeEntry &entry = planeType();
+    m_schemePosition = 0;
+    for (int i = 0; i < entry.schemeCount(); ++i) {
+        if (entry.Schemes[i] == m_plane.ColorScheme)
+            m_schemePosition = i;
+    }
+}
+
+QStringList Loadout::schemeNames() const
+{
+    const PlaneTypeEntry &entry = planeType();
+    QStringList names;
+    for (int i = 0; i < entry.schemeCount(); ++i)
+        names << m_catalogue.SchemeNames(entry.Schemes[i]);
+    return names;
+}
+
+void Loadout::choosePlaneType(int type)
+{
+    if (type == m_plane.PlaneType || type < 0 || type >= PlaneTypeCount)
+        return;
+    m_plane.PlaneType = static_cast<qint16>(type);
+    m_plane.ColorScheme = DefaultScheme;
+    FillSchemes();
+}
+
+void Loadout::chooseArmor(Place place, int step)
+{
+    m_plane.Armor[place] = static_cast<qint16>(step);
+}
+
+void Loadout::chooseEngine(int engine)
+{
+    m_plane.EngineType = static_cast<qint16>(engine);
+}
+
+void Loadout::chooseNitro(bool nitro)
+{
+    m_plane.Nitro = nitro;
+}
+
+void Loadout::chooseGunType(int slot, int gun)
+{
+    const bool hadGun = gunSlotInUse(slot);
+    m_plane.GunType[slot] = static_cast<qint16>(gun);
+    applyGunType(slot, hadGun);
+}
+
+// The gun rule. A slot that had a gun keeps its ammunition; one that is given
+// its first gun starts twin-mounted with "Dum Dum".
+void Loadout::applyGunType(int slot, bool hadGun)
+{
+    Mount &mount = m_plane.Mounts[slot];
+    if (m_plane.GunType[slot] == NoGun) {
+        mount = Mount::NotApplicable;
+        m_plane.Bullets[slot] = NoAmmunition;
+        return;
+    }
+    if (mount == Mount::NotApplicable)
+        mount = Mount::Twin;
+    if (!hadGun)
+        m_plane.Bullets[slot] = DumDum;
+}
+
+void Loadout::chooseBullets(int slot, int bullets)
+{
+    if (gunSlotInUse(slot))
+        m_plane.Bullets[slot] = static_cast<qint16>(bullets);
+}
+
+std::optional<Refusal> Loadout::pressGunButton(int slot)
+{
+    if (!gunSlotInUse(slot))
+        return Refusal{QStringLiteral("Please select a Gun first"), QStringLiteral("Gun Selection Required")};
+    Mount &mount = m_plane.Mounts[slot];
+    mount = mount == Mount::Single ? Mount::Twin : Mount::Single;
+    return std::nullopt;
+}
+
+void Loadout::chooseHardPoints(Side side, int count)
+{
+    if (count < 0 || count > HardPointsPerSide)
+        return;
+    m_plane.HP[side] = static_cast<qint16>(count);
+    applyHardPointCount(side);
+}
+
+void Loadout::applyHardPointCount(Side side)
+{
+    for (int k = m_plane.HP[side]; k < HardPointsPerSide; ++k)
+        m_plane.HardPoint[side][k] = NoRocket;
+}
+
+void Loadout::chooseRocket(Side side, int hardPoint, int rocket)
+{
+    if (hardPointInUse(side, hardPoint))
+        m_plane.HardPoint[side][hardPoint] = static_cast<qint16>(rocket);
+}
+
+void Loadout::chooseScheme(int position)
+{
+    if (position >= 0 && position < planeType().schemeCount())
+        m_schemePosition = position;
+}
+
+void Loadout::setPlaneName(const QString &name)
+{
+    m_plane.PlaneName = name.left(MaxPlaneNameLength);
+}
+
+void Loadout::setColor(int swatch, quint32 colour)
+{
+    m_plane.Color[swatch] = colour;
+}
+
+bool Loadout::assignLogo(int logo, const std::array<bool, 3> &places)
+{
+    bool assigned = false;
+    for (int place : {Nose, Tail, Wings}) {
+        if (places[place]) {
+            m_plane.Logo[place] = static_cast<qint16>(logo);
+            assigned = true;
+        }
+    }
+    return assigned;
+}
+
+std::optional<QString> Loadout::exportRefusal() const
+{
+    if (m_plane.PlaneName.isEmpty())
+        return QStringLiteral("Plane Name Required");
+    if (weights().overWeight())
+        return QStringLiteral("Plane Over Weight");
+    return std::nullopt;
+}
+
+} // namespace vte

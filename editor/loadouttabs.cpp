@@ -1,0 +1,245 @@
+// The loadout tabs: their controls, and the handlers that forward each choice to the loadout.
+#include "editor/frmmain.h"
+
+#include "editor/inusemark.h"
+#include "editor/twips.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScopedValueRollback>
+
+namespace vte {
+
+namespace {
+
+constexpr int GunColumnStep = 1800;
+constexpr int RocketColumnStep = 900;
+
+// A list named for assistive tools after the caption it stands under.
+QListWidget *choiceList(QWidget *page, const QString &name, const QRect &geometry, const QStringList &entries,
+                        const QString &accessibleName)
+{
+    auto *list = place<QListWidget>(page, name, geometry);
+    list->setAccessibleName(accessibleName);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    for (int position = 0; position < entries.size(); ++position) {
+        auto *item = new QListWidgetItem(entries[position], list);
+        item->setData(Qt::UserRole, position);
+    }
+    return list;
+}
+
+QComboBox *choiceBox(QWidget *page, const QString &name, const QRect &geometry, const QStringList &entries,
+                     const QString &accessibleName)
+{
+    auto *box = place<QComboBox>(page, name, geometry);
+    box->setAccessibleName(accessibleName);
+    for (int position = 0; position < entries.size(); ++position)
+        box->addItem(entries[position], position);
+    return box;
+}
+
+} // namespace
+
+void frmMain::createArmorEngineTab(QWidget *page)
+{
+    caption(page, QStringLiteral("lblArmorNose"), onTab(180, 540, 3015, 255),
+                           QStringLiteral("Armor - Nose            Tail              Wings"));
+    const char *names[] = {"lstArmorNose", "lstArmorTail", "lstArmorWings"};
+    const char *spokenNames[] = {"Armor - Nose", "Armor - Tail", "Armor - Wings"};
+    const int lefts[] = {660, 1560, 2400};
+    for (Place place : {Nose, Tail, Wings}) {
+        lstArmor[place] = choiceList(page, QLatin1String(names[place]), onTab(lefts[place], 840, 435, 2595),
+                                     ChoiceLists::armourSteps(), QLatin1String(spokenNames[place]));
+        connect(lstArmor[place], &QListWidget::currentRowChanged, this, [this, place] { lstArmor_Click(place); });
+    }
+    const QLabel *lblEngineType =
+        caption(page, QStringLiteral("lblEngineType"), onTab(3600, 540, 975, 255), QStringLiteral("Engine Type"));
+    lstEngineType = choiceList(page, QStringLiteral("lstEngineType"), onTab(3660, 840, 855, 645),
+                               ChoiceLists::engines(), lblEngineType->text());
+    connect(lstEngineType, &QListWidget::currentRowChanged, this, &frmMain::lstEngineType_Click);
+    chkNitro = place<QCheckBox>(page, QStringLiteral("chkNitro"), onTab(4920, 840, 795, 315));
+    chkNitro->setText(QStringLiteral("Nitro"));
+    connect(chkNitro, &QCheckBox::toggled, this, &frmMain::chkNitro_Click);
+    const QLabel *lblPlaneSpeed =
+        caption(page, QStringLiteral("lblPlaneSpeed"), onTab(3660, 1800, 915, 195), QStringLiteral("Plane Speed"));
+    txtPlaneSpeed = place<QLineEdit>(page, QStringLiteral("txtPlaneSpeed"), onTab(3660, 2100, 1335, 285));
+    txtPlaneSpeed->setReadOnly(true);
+    txtPlaneSpeed->setAccessibleName(lblPlaneSpeed->text());
+}
+
+void frmMain::createGunsTab(QWidget *page)
+{
+    for (int slot = 0; slot < GunSlots; ++slot) {
+        const int left = slot * GunColumnStep;
+        lblGunLocation[slot] = caption(page, elementName("lblGunLocation", slot), onTab(240 + left, 420, 1695, 3435),
+                                       QStringLiteral("Location Not Defined"));
+        lblGunLocation[slot]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        cmdGun[slot] = place<QPushButton>(page, elementName("cmdGun", slot), onTab(360 + left, 840, 1455, 375));
+        cmdGun[slot]->setText(mountCaption(Mount::NotApplicable));
+        cmdGun[slot]->setAutoDefault(true);
+        lstGunType[slot] =
+            choiceList(page, elementName("lstGunType", slot), onTab(360 + left, slot == 0 ? 1320 : 1305, 1455, 1230),
+                       ChoiceLists::gunTypes(), QStringLiteral("Gun %1").arg(slot + 1));
+        lstBullets[slot] = choiceList(page, elementName("lstBullets", slot), onTab(360 + left, 2640, 1455, 1035),
+                                      ChoiceLists::ammunition(), QStringLiteral("Ammo %1").arg(slot + 1));
+        setInUse(lstGunType[slot], false);
+        setInUse(lstBullets[slot], false);
+        connect(cmdGun[slot], &QPushButton::clicked, this, [this, slot] { cmdGun_Click(slot); });
+        connect(lstGunType[slot], &QListWidget::currentRowChanged, this, [this, slot] { lstGunType_Click(slot); });
+        connect(lstBullets[slot], &QListWidget::currentRowChanged, this, [this, slot] { lstBullets_Click(slot); });
+    }
+}
+
+void frmMain::createHardPointsTab(QWidget *page)
+{
+    caption(page, QStringLiteral("lblHPLeft"), onTab(240, 480, 5715, 255),
+                        QStringLiteral("Left Hard Points") + QString(56, QLatin1Char(' '))
+                            + QStringLiteral("Right Hard Points"));
+    struct SideDesign
+    {
+        const char *count;
+        const char *rockets;
+        const char *spokenSide;
+        int left;
+        int countTop;
+    };
+    const SideDesign sides[] = {{"cboHPLeft", "lstLHP", "Left", 120, 780},
+                                {"cboHPRight", "lstRHP", "Right", 3900, 720}};
+    for (Side side : {Left, Right}) {
+        const SideDesign &design = sides[side];
+        cboHP[side] = choiceBox(page, QLatin1String(design.count), onTab(design.left, design.countTop, 615, 315),
+                                ChoiceLists::hardPointCounts(),
+                                QStringLiteral("%1 Hard Points").arg(QLatin1String(design.spokenSide)));
+        connect(cboHP[side], &QComboBox::currentIndexChanged, this, [this, side] { cboHP_Click(side); });
+        for (int k = 0; k < HardPointsPerSide; ++k) {
+            QListWidget *list =
+                choiceList(page, elementName(design.rockets, k),
+                           onTab(design.left + k * RocketColumnStep, 1200, 890, 2400), ChoiceLists::rockets(),
+                           QStringLiteral("%1 Rocket %2").arg(QLatin1String(design.spokenSide)).arg(k + 1));
+            setInUse(list, false);
+            lstHP[side][k] = list;
+            connect(list, &QListWidget::currentRowChanged, this, [this, side, k] { lstHP_Click(side, k); });
+        }
+    }
+    caption(page, QStringLiteral("lblLeftHP"), onTab(120, 3660, 3590, 255), QStringLiteral("Left Hard Points"));
+    caption(page, QStringLiteral("lblRightHP"), onTab(3900, 3660, 3590, 255), QStringLiteral("Right Hard Points"));
+}
+
+void frmMain::forward(const std::function<void()> &change)
+{
+    if (Loading)
+        return;
+    change();
+    showLoadout();
+}
+
+void frmMain::showLoadout()
+{
+    const QScopedValueRollback<bool> guard(Loading, true);
+    const PlaneSelections &plane = m_loadout.selections();
+    if (txtPlaneName->text() != plane.PlaneName)
+        txtPlaneName->setText(plane.PlaneName);
+    cboPlaneType->setCurrentIndex(plane.PlaneType);
+    for (int place : {Nose, Tail, Wings})
+        lstArmor[place]->setCurrentRow(plane.Armor[place]);
+    lstEngineType->setCurrentRow(plane.EngineType);
+    chkNitro->setChecked(plane.Nitro);
+    for (int slot = 0; slot < GunSlots; ++slot) {
+        lblGunLocation[slot]->setText(m_loadout.planeType().GunLocation[slot]);
+        cmdGun[slot]->setText(mountCaption(plane.Mounts[slot]));
+        lstGunType[slot]->setCurrentRow(plane.GunType[slot]);
+        lstBullets[slot]->setCurrentRow(plane.Bullets[slot]);
+        setInUse(lstGunType[slot], m_loadout.gunSlotInUse(slot));
+        setInUse(lstBullets[slot], m_loadout.gunSlotInUse(slot));
+    }
+    for (Side side : {Left, Right}) {
+        cboHP[side]->setCurrentIndex(plane.HP[side]);
+        for (int k = 0; k < HardPointsPerSide; ++k) {
+            lstHP[side][k]->setCurrentRow(plane.HardPoint[side][k]);
+            setInUse(lstHP[side][k], m_loadout.hardPointInUse(side, k));
+        }
+    }
+    showPaint();
+    showLogos();
+    RecalcWeights();
+}
+
+void frmMain::RecalcWeights()
+{
+    const Weights w = m_loadout.weights();
+    const qint32 figures[] = {w.Plane, w.Engine, w.Armor, w.Guns, w.HP, w.Total, w.Maximum};
+    for (size_t i = 0; i < txtWeights.size(); ++i)
+        txtWeights[i]->setText(QString::number(figures[i]));
+    QLineEdit *total = txtWeights[5];
+    QPalette palette = total->palette();
+    palette.setColor(QPalette::Text,
+                     w.overWeight() ? QColor(255, 0, 0) : QApplication::palette(total).color(QPalette::Text));
+    total->setPalette(palette);
+    txtPlaneSpeed->setText(m_loadout.speed());
+}
+
+void frmMain::ChangePlane()
+{
+    showLoadout();
+    showSchemePicture();
+    RecolorPreview();
+}
+
+void frmMain::cboPlaneType_Click()
+{
+    if (Loading)
+        return;
+    m_loadout.choosePlaneType(cboPlaneType->currentIndex());
+    ChangePlane();
+}
+
+void frmMain::lstArmor_Click(Place place)
+{
+    forward([&] { m_loadout.chooseArmor(place, lstArmor[place]->currentRow()); });
+}
+
+void frmMain::lstEngineType_Click()
+{
+    forward([&] { m_loadout.chooseEngine(lstEngineType->currentRow()); });
+}
+
+void frmMain::chkNitro_Click()
+{
+    forward([&] { m_loadout.chooseNitro(chkNitro->isChecked()); });
+}
+
+void frmMain::lstGunType_Click(int index)
+{
+    forward([&] { m_loadout.chooseGunType(index, lstGunType[index]->currentRow()); });
+}
+
+void frmMain::lstBullets_Click(int index)
+{
+    forward([&] { m_loadout.chooseBullets(index, lstBullets[index]->currentRow()); });
+}
+
+void frmMain::cmdGun_Click(int index)
+{
+    forward([&] {
+        if (const std::optional<Refusal> refusal = m_loadout.pressGunButton(index))
+            m_dialogs.message(this, refusal->text, refusal->title);
+    });
+}
+
+void frmMain::cboHP_Click(Side side)
+{
+    forward([&] { m_loadout.chooseHardPoints(side, cboHP[side]->currentIndex()); });
+}
+
+void frmMain::lstHP_Click(Side side, int index)
+{
+    forward([&] { m_loadout.chooseRocket(side, index, lstHP[side][index]->currentRow()); });
+}
+
+} // namespace vte
