@@ -3,6 +3,7 @@
 #include "about/sysinfo.h"
 #include "editor/apptitle.h"
 #include "editor/dialogs.h"
+#include "editor/twips.h"
 #include "version.h"
 
 #include <QFrame>
@@ -13,26 +14,6 @@
 namespace vte {
 
 namespace {
-
-// The box was laid out in twips, fifteen to a pixel.
-int pixels(int twips)
-{
-    return qRound(twips / 15.0);
-}
-
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return {pixels(left), pixels(top), pixels(width), pixels(height)};
-}
-
-template <typename Widget>
-Widget *place(QWidget *parent, const char *name, const QRect &geometry)
-{
-    auto *widget = new Widget(parent);
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(geometry);
-    return widget;
-}
 
 void fill(QWidget *widget, QRgb color)
 {
@@ -59,34 +40,35 @@ frmAbout::frmAbout(Dialogs &dialogs, SystemInfoHost &host, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About VTP Editor"));
-    setFixedSize(twipsRect(0, 0, 5865, 3630).size());
-    createControls();
+    const DesignUnits units(font());
+    setFixedSize(units.size(5865, 3630));
+    createControls(units);
     Form_Load();
 }
 
-void frmAbout::createControls()
+void frmAbout::createControls(const DesignUnits &units)
 {
     // OK comes first so that it has the focus, and Enter means OK.
-    cmdOK = place<QPushButton>(this, "cmdOK", twipsRect(3960, 3000, 1467, 345));
+    cmdOK = place<QPushButton>(this, QStringLiteral("cmdOK"), units.rect(3960, 3000, 1467, 345));
     cmdOK->setText(QStringLiteral("OK"));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 
-    cmdSysInfo = place<QPushButton>(this, "cmdSysInfo", twipsRect(300, 3000, 1452, 345));
+    cmdSysInfo = place<QPushButton>(this, QStringLiteral("cmdSysInfo"), units.rect(300, 3000, 1452, 345));
     cmdSysInfo->setText(QStringLiteral("&System Info..."));
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
 
-    picIcon = place<QLabel>(this, "picIcon", twipsRect(240, 240, 540, 540));
+    picIcon = place<QLabel>(this, QStringLiteral("picIcon"), units.rect(240, 240, 540, 540));
     picIcon->setAlignment(Qt::AlignCenter);
     fill(picIcon, 0xC0C0C0);
 
-    lblTitle = place<QLabel>(this, "lblTitle", twipsRect(1050, 240, 4275, 480));
-    lblVersion = place<QLabel>(this, "lblVersion", twipsRect(1050, 780, 4275, 225));
-    lblDescription = place<QLabel>(this, "lblDescription", twipsRect(1050, 1125, 4275, 1590));
+    lblTitle = place<QLabel>(this, QStringLiteral("lblTitle"), units.rect(1050, 240, 4275, 480));
+    lblVersion = place<QLabel>(this, QStringLiteral("lblVersion"), units.rect(1050, 780, 4275, 225));
+    lblDescription = place<QLabel>(this, QStringLiteral("lblDescription"), units.rect(1050, 1125, 4275, 1590));
     lblDescription->setWordWrap(true);
     lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    Line1 = place<QFrame>(this, "Line1", twipsRect(225, 2880, 5657 - 225, 15));
+    Line1 = place<QFrame>(this, QStringLiteral("Line1"), units.rect(225, 2880, 5657 - 225, 15));
     fill(Line1, 0x808080);
 }
 

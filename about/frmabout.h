@@ -8,6 +8,8 @@ class QPushButton;
 
 namespace vte {
 
+class DesignUnits;
+
 class Dialogs;
 class SystemInfoHost;
 
@@ -25,7 +27,7 @@ private slots:
     void cmdSysInfo_Click();
 
 private:
-    void createControls();
+    void createControls(const DesignUnits &units);
     void Form_Load();
     void StartSysInfo();
 

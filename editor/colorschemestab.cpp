@@ -17,8 +17,6 @@ namespace vte {
 
 namespace {
 
-const QSize PreviewSize = twips(0, 0, 2500, 2500).size();
-
 QImage schemePicture(int number)
 {
     return QImage(QStringLiteral(":/schemes/scheme%1.gif").arg(number, 2, 10, QLatin1Char('0')));
@@ -39,7 +37,7 @@ void frmMain::createColorSchemesTab(QWidget *page)
                                      {"lblThirdColor", "3rd Color", 2640}};
     for (int swatch = 0; swatch < 3; ++swatch) {
         auto *label = place<ClickableLabel>(page, QLatin1String(swatches[swatch].name),
-                                            onTab(swatches[swatch].left, 480, 915, 285));
+                                            m_units.onTab(swatches[swatch].left, 480, 915, 285));
         label->setText(QLatin1String(swatches[swatch].caption));
         label->setAlignment(Qt::AlignCenter);
         label->setFrameShape(QFrame::Box);
@@ -48,16 +46,16 @@ void frmMain::createColorSchemesTab(QWidget *page)
         connect(label, &ClickableLabel::doubleClicked, this, [this, swatch] { lblColor_DblClick(swatch); });
         lblColor[swatch] = label;
     }
-    place<QLabel>(page, QStringLiteral("lblCost"), onTab(540, 780, 2955, 255))
+    place<QLabel>(page, QStringLiteral("lblCost"), m_units.onTab(540, 780, 2955, 255))
         ->setText(QStringLiteral("Double Click Above Color To Change"));
-    cboSchemes = place<QComboBox>(page, QStringLiteral("cboSchemes"), onTab(4740, 480, 2475, 315));
+    cboSchemes = place<QComboBox>(page, QStringLiteral("cboSchemes"), m_units.onTab(4740, 480, 2475, 315));
     cboSchemes->setAccessibleName(QStringLiteral("Color Scheme"));
     connect(cboSchemes, &QComboBox::currentIndexChanged, this, &frmMain::cboSchemes_Click);
-    picPlane1 = place<QLabel>(page, QStringLiteral("picPlane1"), onTab(780, 1020, 2500, 2500));
-    auto *cmdRedraw = place<QPushButton>(page, QStringLiteral("cmdRedraw"), onTab(3360, 1920, 1215, 315));
+    picPlane1 = place<QLabel>(page, QStringLiteral("picPlane1"), m_units.onTab(780, 1020, 2500, 2500));
+    auto *cmdRedraw = place<QPushButton>(page, QStringLiteral("cmdRedraw"), m_units.onTab(3360, 1920, 1215, 315));
     cmdRedraw->setText(QStringLiteral("Redraw"));
     connect(cmdRedraw, &QPushButton::clicked, this, &frmMain::cmdRedraw_Click);
-    picPlane0 = place<QLabel>(page, QStringLiteral("picPlane0"), onTab(4620, 1020, 2500, 2500));
+    picPlane0 = place<QLabel>(page, QStringLiteral("picPlane0"), m_units.onTab(4620, 1020, 2500, 2500));
     picPlane0->setAccessibleName(QStringLiteral("Scheme picture"));
     picPlane1->setAccessibleName(QStringLiteral("Painted preview"));
     for (QLabel *preview : {picPlane0, picPlane1})
@@ -94,7 +92,7 @@ void frmMain::showSchemePicture()
     m_shownPicture = picture;
     // The preview is larger than the picture; what lies around it is the
     // preview's own background and is copied along when re-colouring.
-    m_sourcePreview = QImage(PreviewSize, QImage::Format_RGB32);
+    m_sourcePreview = QImage(picPlane0->size(), QImage::Format_RGB32);
     m_sourcePreview.fill(picPlane0->palette().color(QPalette::Window));
     QPainter painter(&m_sourcePreview);
     painter.drawImage(0, 0, schemePicture(picture));

@@ -43,15 +43,9 @@ namespace vte {
 
 namespace {
 
-// The controls were laid out for a small system font; a fixed pixel size keeps
-// every caption and list entry inside its control on any platform or scale.
-constexpr int DesignFontPixels = 11;
-
 // The design placed the frame's controls below a toolbar of this height; the
 // central widget starts under Qt's toolbar instead.
 constexpr int ToolbarTwips = 420;
-constexpr QSize DesignInnerSize(7695 / TwipsPerPixel, 5805 / TwipsPerPixel);
-const QRect DefaultPlacement = twips(1000, 1000, 6500, 6500);
 
 // Keeps out of the name box what a plane file cannot store, typed or pasted.
 class PlaneNameValidator final : public QValidator
@@ -63,11 +57,6 @@ public:
         return std::all_of(input.cbegin(), input.cend(), isCp1252Storable) ? Acceptable : Invalid;
     }
 };
-
-QRect frameRect(int left, int top, int width, int height)
-{
-    return twips(left, top - ToolbarTwips, width, height);
-}
 
 // Stored placements may hold any number; keep them to what a screen can mean.
 int pixels(const std::optional<float> &twipsValue, int fallback)
@@ -113,12 +102,10 @@ frmMain::frmMain(SettingsStore &store, Dialogs &dialogs, SystemInfoHost &systemI
     , m_store(store)
     , m_dialogs(dialogs)
     , m_systemInfo(systemInfo)
+    , m_units(font())
 {
     initPictures();
     setObjectName(QStringLiteral("frmMain"));
-    QFont designFont = font();
-    designFont.setPixelSize(DesignFontPixels);
-    setFont(designFont);
     setWindowTitle(QStringLiteral("Vantorel Plane Editor"));
     QIcon icon;
     for (int size : {16, 32, 48, 64, 128, 256})
@@ -142,7 +129,7 @@ frmMain::frmMain(SettingsStore &store, Dialogs &dialogs, SystemInfoHost &systemI
         content |= child->geometry();
     central->setMinimumSize(content.size()
                                 .grownBy({0, 0, content.left(), content.top()})
-                                .expandedTo(DesignInnerSize - QSize(0, ToolbarTwips / TwipsPerPixel)));
+                                .expandedTo(m_units.size(7695, 5805 - ToolbarTwips)));
 }
 
 frmMain::~frmMain() = default;
@@ -267,8 +254,8 @@ void frmMain::createStatusBar()
 void frmMain::createFrameControls(QWidget *central)
 {
     QLabel *lblPlaneName =
-        caption(central, QStringLiteral("lblPlaneName"), frameRect(120, 660, 915, 195), QStringLiteral("Plane Name"));
-    txtPlaneName = place<QLineEdit>(central, QStringLiteral("txtPlaneName"), frameRect(1140, 600, 1335, 285));
+        caption(central, QStringLiteral("lblPlaneName"), m_units.rect(120, 660 - ToolbarTwips, 915, 195), QStringLiteral("Plane Name"));
+    txtPlaneName = place<QLineEdit>(central, QStringLiteral("txtPlaneName"), m_units.rect(1140, 600 - ToolbarTwips, 1335, 285));
     txtPlaneName->setMaxLength(MaxPlaneNameLength);
     txtPlaneName->setValidator(new PlaneNameValidator(txtPlaneName));
     lblPlaneName->setBuddy(txtPlaneName);
@@ -276,14 +263,14 @@ void frmMain::createFrameControls(QWidget *central)
     connect(txtPlaneName, &QLineEdit::textChanged, this,
             [this](const QString &name) { forward([&] { m_loadout.setPlaneName(name); }); });
     QLabel *lblPlaneType =
-        caption(central, QStringLiteral("lblPlaneType"), frameRect(2700, 660, 855, 195), QStringLiteral("Plane Type"));
-    cboPlaneType = place<QComboBox>(central, QStringLiteral("cboPlaneType"), frameRect(3660, 600, 2415, 315));
+        caption(central, QStringLiteral("lblPlaneType"), m_units.rect(2700, 660 - ToolbarTwips, 855, 195), QStringLiteral("Plane Type"));
+    cboPlaneType = place<QComboBox>(central, QStringLiteral("cboPlaneType"), m_units.rect(3660, 600 - ToolbarTwips, 2415, 315));
     cboPlaneType->addItems(ChoiceLists::planeTypes());
     lblPlaneType->setBuddy(cboPlaneType);
     cboPlaneType->setAccessibleName(lblPlaneType->text());
     connect(cboPlaneType, &QComboBox::currentIndexChanged, this, &frmMain::cboPlaneType_Click);
 
-    SSTab1 = place<QTabWidget>(central, QStringLiteral("SSTab1"), frameRect(60, 1020, 7575, 4080));
+    SSTab1 = place<QTabWidget>(central, QStringLiteral("SSTab1"), m_units.rect(60, 1020 - ToolbarTwips, 7575, 4080));
     SSTab1->setAccessibleName(QStringLiteral("Loadout tabs"));
     struct Page
     {
@@ -319,8 +306,8 @@ void frmMain::createFrameControls(QWidget *central)
 
 void frmMain::createWeightRow(QWidget *central)
 {
-    const int top = SSTab1->geometry().bottom() * TwipsPerPixel + 30;
-    place<QLabel>(central, QStringLiteral("lblWeights"), twips(60, top, 7575, 195))->setText(QStringLiteral(
+    const int top = SSTab1->geometry().bottom() + 1 + m_units.y(30);
+    place<QLabel>(central, QStringLiteral("lblWeights"), m_units.rect(60, 0, 7575, 195).translated(0, top))->setText(QStringLiteral(
         "Weights -     Plane       Engine       Armor        Guns           HP          Total       Max. Allowed"));
     const char *fields[][2] = {{"txtWeight", "Stored weight"}, {"txtPlaneWeight", "Plane"},
                                {"txtEngineWeight", "Engine"},  {"txtArmorWeight", "Armor"},
@@ -328,7 +315,7 @@ void frmMain::createWeightRow(QWidget *central)
                                {"txtTotalWeight", "Total"},    {"txtMaximumWeight", "Max. Allowed"}};
     int left = 60;
     for (size_t i = 0; i < std::size(fields); ++i) {
-        auto *field = place<QLineEdit>(central, QLatin1String(fields[i][0]), twips(left, top + 225, 900, 285));
+        auto *field = place<QLineEdit>(central, QLatin1String(fields[i][0]), m_units.rect(left, 225, 900, 285).translated(0, top));
         field->setReadOnly(true);
         field->setAccessibleName(QLatin1String(fields[i][1]));
         (i == 0 ? txtWeight : txtWeights[i - 1]) = field;
@@ -354,12 +341,13 @@ void frmMain::Form_Load()
 
 void frmMain::placeWindow(const WindowSettings &s)
 {
-    QRect frame(pixels(s.left, DefaultPlacement.left()), pixels(s.top, DefaultPlacement.top()),
-                pixels(s.width, DefaultPlacement.width()), pixels(s.height, DefaultPlacement.height()));
+    const QRect defaultPlacement = m_units.rect(1000, 1000, 6500, 6500);
+    QRect frame(pixels(s.left, defaultPlacement.left()), pixels(s.top, defaultPlacement.top()),
+                pixels(s.width, defaultPlacement.width()), pixels(s.height, defaultPlacement.height()));
     // The design's own default is smaller than its controls need.
     frame.setSize(frame.size().expandedTo(minimumSizeHint()));
     if (!onAnyScreen(frame))
-        frame = QRect(DefaultPlacement.topLeft(), DefaultPlacement.size().expandedTo(minimumSizeHint()));
+        frame = QRect(defaultPlacement.topLeft(), defaultPlacement.size().expandedTo(minimumSizeHint()));
     move(frame.topLeft());
     resize(frame.size());
 }

@@ -3,6 +3,7 @@
 #include "catalogue/loadout.h"
 #include "configs/settingsstore.h"
 #include "editor/dialogs.h"
+#include "editor/twips.h"
 #include "planefile/planerecord.h"
 
 #include <QImage>
@@ -114,6 +115,7 @@ private:
     SettingsStore &m_store;
     Dialogs &m_dialogs;
     SystemInfoHost &m_systemInfo;
+    const DesignUnits m_units;
     Loadout m_loadout;
     // Set from construction until the end of Form_Load, and while the window
     // shows the loadout, so that change handlers stay silent.

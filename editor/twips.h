@@ -2,6 +2,8 @@
 
 #include "configs/windowsettings.h"
 
+#include <QFont>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QRect>
 #include <QWidget>
@@ -9,19 +11,45 @@
 
 namespace vte {
 
-// The window was designed in twips, fifteen to a pixel at the design resolution.
-constexpr QRect twips(int left, int top, int width, int height)
+// The windows were designed in twips, fifteen to a pixel, for a system font
+// whose character cell was 6 x 13 pixels. Like dialog units, positions and
+// sizes follow the font in use: a wider or taller font spreads the design out
+// in proportion, and no font shrinks it.
+class DesignUnits
 {
-    return {left / TwipsPerPixel, top / TwipsPerPixel, width / TwipsPerPixel, height / TwipsPerPixel};
-}
+public:
+    explicit DesignUnits(const QFont &font)
+    {
+        // The average width as dialog units take it: over the Latin letters.
+        const QFontMetricsF metrics(font);
+        const qreal averageWidth =
+            metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) / 52;
+        m_x = std::max<qreal>(1, averageWidth / DesignCellWidth);
+        m_y = std::max<qreal>(1, metrics.height() / DesignCellHeight);
+    }
 
-// Tab pages start under the tab row, which the design counted as part of the tab.
-inline constexpr int TabRowTwips = 360;
+    int x(int twips) const { return qRound(twips * m_x / TwipsPerPixel); }
+    int y(int twips) const { return qRound(twips * m_y / TwipsPerPixel); }
+    QSize size(int width, int height) const { return {x(width), y(height)}; }
+    QRect rect(int left, int top, int width, int height) const
+    {
+        return {QPoint(x(left), y(top)), size(width, height)};
+    }
+    // Tab pages start under the tab row, which the design counted as part of the tab.
+    QRect onTab(int left, int top, int width, int height) const
+    {
+        return rect(left, top - TabRowTwips, width, height);
+    }
 
-constexpr QRect onTab(int left, int top, int width, int height)
-{
-    return twips(left, top - TabRowTwips, width, height);
-}
+    static constexpr int TabRowTwips = 360;
+
+private:
+    static constexpr qreal DesignCellWidth = 6;
+    static constexpr qreal DesignCellHeight = 13;
+
+    qreal m_x = 1;
+    qreal m_y = 1;
+};
 
 // Creates a control of the window, named as the design names it.
 template <typename Widget>
