@@ -3,8 +3,7 @@
 
 #include "fuzz/property.h"
 
-#include "catalogue/planecatalogue.h"
-#include "catalogue/planeselections.h"
+#include "catalogue/loadout.h"
 #include "planefile/planerecord.h"
 
 #include <QRegularExpression>
@@ -15,20 +14,6 @@
 using namespace vte;
 using vte::fuzz::require;
 using vte::fuzz::requireShowable;
-
-namespace {
-
-// The position the scheme list shows for a scheme, or 0 when the type does not offer it.
-int schemePosition(const PlaneTypeEntry &entry, int scheme)
-{
-    for (int position = 0; position < entry.schemeCount(); ++position) {
-        if (entry.Schemes[position] == scheme)
-            return position;
-    }
-    return 0;
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
@@ -45,25 +30,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         return 0;
     }
 
-    const PlaneCatalogue &catalogue = InitPlaneCatalogue();
     const DecodedPlane decoded = DecodePlaneRecord(record);
     requireShowable(decoded.selections);
     require(decoded.selections.PlaneName.size() <= 16, "name fits its field");
 
-    PlaneSelections shown = decoded.selections;
-    shown.Mounts = gunButtonMounts(shown.SingleTwin, shown.GunType);
-    const PlaneTypeEntry &entry = catalogue.PlaneTypes(shown.PlaneType);
-    const int position = schemePosition(entry, shown.ColorScheme);
-    const PlaneRecord exported = EncodePlaneRecord(catalogue, shown, position, decoded.storedWeight);
+    Loadout opened;
+    opened.load(decoded.selections);
+    requireShowable(opened.selections());
+    const PlaneRecord exported = EncodePlaneRecord(opened.catalogue(), opened.selections(), opened.schemePosition(),
+                                                   decoded.storedWeight);
     require(findFieldOutOfRange(exported).isEmpty(), "an export opens again");
     const DecodedPlane reopened = DecodePlaneRecord(exported);
-
-    // What the export rebuilds rather than copies.
-    PlaneSelections expected = decoded.selections;
-    expected.SingleTwin = static_cast<qint16>(shown.gunLayout(catalogue));
-    expected.PlaneName = expected.PlaneName.left(15);
-    expected.ColorScheme = entry.Schemes[position];
-    require(reopened.selections == expected, "an opened plane exports to the same choices");
+    Loadout again;
+    again.load(reopened.selections);
+    // The gun-mount flags are rebuilt from the mounts, not copied.
+    PlaneSelections expected = opened.selections();
+    expected.SingleTwin = again.selections().SingleTwin;
+    require(again.selections() == expected && again.schemePosition() == opened.schemePosition(),
+            "an opened plane exports to the same choices");
     require((reopened.storedWeight & 0xFFFF) == (decoded.storedWeight & 0xFFFF), "the weight's low bytes survive");
     return 0;
 }
