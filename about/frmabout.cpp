@@ -82,6 +82,15 @@ void frmAbout::Form_Load()
                             .arg(VTEDITOR_VERSION_MINOR)
                             .arg(VTEDITOR_VERSION_PATCH));
     lblDescription->setText(Description);
+    // The description takes as many lines as the font needs; what stands
+    // below it moves down as far.
+    const int extra = lblDescription->heightForWidth(lblDescription->width()) - lblDescription->height();
+    if (extra <= 0)
+        return;
+    lblDescription->resize(lblDescription->width(), lblDescription->height() + extra);
+    for (QWidget *below : std::initializer_list<QWidget *>{Line1, cmdOK, cmdSysInfo})
+        below->move(below->x(), below->y() + extra);
+    setFixedSize(width(), height() + extra);
 }
 
 void frmAbout::cmdOK_Click()

@@ -31,6 +31,10 @@ QListWidget *choiceList(QWidget *page, const QString &name, const QRect &geometr
         auto *item = new QListWidgetItem(entries[position], list);
         item->setData(Qt::UserRole, position);
     }
+    // Every entry stays in sight: where the font's rows need a little more
+    // than the design gave, the list grows down into the gap below it.
+    list->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    list->resize(geometry.width(), std::max(geometry.height(), list->sizeHint().height()));
     return list;
 }
 

@@ -1,0 +1,157 @@
+// Every text of the two windows shown whole, at the platform's font and at a
+// large one, under two styles and (as a second run) on a dense screen; and no
+// two controls overlapping that the design keeps apart.
+
+#include "about/frmabout.h"
+#include "support/windowfixture.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QStyleFactory>
+#include <QStyleOptionComboBox>
+#include <QTabBar>
+#include <QTest>
+
+using namespace vte;
+using namespace vte::test;
+
+namespace {
+
+struct Windows
+{
+    WindowFixture fixture;
+    frmAbout about{fixture.dialogs, fixture.systemInfo, fixture.window.get()};
+
+    Windows()
+    {
+        fixture.w().show();
+        about.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&fixture.w()) && QTest::qWaitForWindowExposed(&about));
+    }
+    QList<QWidget *> controls()
+    {
+        QList<QWidget *> all = fixture.w().findChildren<QWidget *>() + about.findChildren<QWidget *>();
+        all.removeIf([](const QWidget *w) { return w->objectName().isEmpty() || w->objectName().startsWith(u"qt_"); });
+        return all;
+    }
+};
+
+void useLook(const QString &style, int points)
+{
+    static const QFont platformFont = QApplication::font();
+    QApplication::setStyle(QStyleFactory::create(style));
+    QFont font = platformFont;
+    if (points)
+        font.setPointSize(points);
+    QApplication::setFont(font);
+}
+
+// What of a control's texts does not fit inside it.
+QStringList cutOff(QWidget *w)
+{
+    const QFontMetrics fm(w->font());
+    QStringList cut;
+    const auto check = [&](const QString &text, int room) {
+        if (fm.horizontalAdvance(QString(text).remove(u'&')) > room)
+            cut << QStringLiteral("%1 \"%2\" needs %3, has %4").arg(w->objectName(), text).arg(fm.horizontalAdvance(text)).arg(room);
+    };
+    const int frame = w->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, w);
+    if (auto *label = qobject_cast<QLabel *>(w); label && label->pixmap().isNull()) {
+        if (label->wordWrap() && label->heightForWidth(label->width()) > label->height())
+            cut << label->objectName() + QStringLiteral(" wraps beyond its height");
+        else if (!label->wordWrap())
+            check(label->text(), label->contentsRect().width());
+    } else if (auto *box = qobject_cast<QCheckBox *>(w)) {
+        check(box->text(), box->width() - box->style()->pixelMetric(QStyle::PM_IndicatorWidth) - box->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing));
+    } else if (auto *button = qobject_cast<QPushButton *>(w)) {
+        check(button->text(), button->width() - 2 * button->style()->pixelMetric(QStyle::PM_ButtonMargin));
+    } else if (auto *list = qobject_cast<QListWidget *>(w)) {
+        for (int row = 0; row < list->count(); ++row)
+            check(list->item(row)->text(), list->viewport()->width() - 2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1));
+        if (list->count() * list->sizeHintForRow(0) > list->viewport()->height())
+            cut << list->objectName() + QStringLiteral(" cannot show all its entries (%1 x %2 in %3)").arg(list->count()).arg(list->sizeHintForRow(0)).arg(list->viewport()->height());
+    } else if (auto *combo = qobject_cast<QComboBox *>(w)) {
+        QStyleOptionComboBox option;
+        option.initFrom(combo);
+        const int room = combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo).width();
+        for (int i = 0; i < combo->count(); ++i)
+            check(combo->itemText(i), room);
+        if (combo->objectName() == u"cboSchemes")
+            check(QStringLiteral("Silver Screen Lancers"), room);
+    } else if (auto *edit = qobject_cast<QLineEdit *>(w)) {
+        check(edit->objectName() == u"txtPlaneSpeed" ? QStringLiteral("438 (438) mph") : edit->objectName() == u"txtPlaneName" ? QStringLiteral("WWWWWWWWWWWWWWW").left(8) : QStringLiteral("15760"),
+              edit->width() - 2 * frame - 4);
+    } else if (auto *tabs = qobject_cast<QTabBar *>(w)) {
+        for (int i = 0; i < tabs->count(); ++i)
+            check(tabs->tabText(i), tabs->tabRect(i).width() - tabs->style()->pixelMetric(QStyle::PM_TabBarTabHSpace));
+        if (tabs->tabRect(tabs->count() - 1).right() >= tabs->width())
+            cut << QStringLiteral("the tab row is wider than its control");
+    }
+    return cut;
+}
+
+// The pairs of sibling controls that overlap, and the controls that stick out of their parent.
+QSet<QString> overlaps(const QList<QWidget *> &controls)
+{
+    QSet<QString> found;
+    for (const QWidget *a : controls) {
+        if (a->isWindow())
+            continue;
+        if (!a->parentWidget()->rect().contains(a->geometry()) && !qobject_cast<const QTabBar *>(a))
+            found << a->objectName() + QStringLiteral(" outside its parent");
+        for (const QWidget *b : controls) {
+            if (a != b && a->parentWidget() == b->parentWidget() && a->objectName() < b->objectName() && !b->isWindow()
+                && a->geometry().intersects(b->geometry()))
+                found << a->objectName() + QStringLiteral(" overlaps ") + b->objectName();
+        }
+    }
+    return found;
+}
+
+} // namespace
+
+class TestLayout : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void fits_data()
+    {
+        QTest::addColumn<QString>("style");
+        QTest::addColumn<int>("points"); // 0: the platform's own size
+        for (const char *style : {"Fusion", "Windows"}) {
+            for (int points : {0, 12})
+                QTest::addRow("%s %d pt", style, points) << style << points;
+        }
+    }
+    void fits()
+    {
+        QFETCH(QString, style);
+        QFETCH(int, points);
+        // The design itself: a font no larger than the design's keeps its positions and sizes.
+        useLook(style, 6);
+        QSet<QString> designed;
+        {
+            Windows design;
+            designed = overlaps(design.controls());
+        }
+        useLook(style, points);
+        Windows windows;
+        QStringList problems;
+        for (int tab = 0; tab < 5; ++tab) {
+            windows.fixture.w().findChild<QTabWidget *>(QStringLiteral("SSTab1"))->setCurrentIndex(tab);
+            for (QWidget *w : windows.controls()) {
+                if (w->isVisible())
+                    problems << cutOff(w);
+            }
+        }
+        problems.removeDuplicates();
+        for (const QString &overlap : overlaps(windows.controls()) - designed)
+            problems << overlap;
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+    }
+};
+
+QTEST_MAIN(TestLayout)
+#include "tst_layout.moc"
