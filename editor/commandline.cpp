@@ -69,8 +69,8 @@ int print(const QStringList &paths, bool asJson)
         put(stdout, texts.join(QLatin1Char('\n')));
         return status;
     }
-    // One file named alone gives one object; anything else may give several.
-    const bool single = paths.size() == 1 && !QFileInfo(paths.front()).isDir() && planes.size() == 1;
+    // A file named alone gives one object; anything else may give several.
+    const bool single = paths.size() == 1 && !QFileInfo(paths.front()).isDir();
     const QJsonDocument document = single ? QJsonDocument(planes.first().toObject()) : QJsonDocument(planes);
     put(stdout, QString::fromUtf8(document.toJson(QJsonDocument::Indented)));
     return status;

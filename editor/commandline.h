@@ -6,6 +6,7 @@
 
 namespace vte {
 
+// The name and version that the settings, --version and the windows use.
 void nameApplication();
 
 struct CommandLine
