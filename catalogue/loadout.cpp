@@ -177,7 +177,7 @@ std::optional<QString> Loadout::exportRefusal() const
     if (m_plane.PlaneName.isEmpty())
         return QStringLiteral("Plane Name Required");
     if (weights().overWeight())
-        return QStringLiteral("Plane Over Weight");
+        return Weights::overWeightRefusal();
     return std::nullopt;
 }
 

@@ -20,6 +20,7 @@ struct Weights
 
     // Equal to the maximum is still allowed.
     bool overWeight() const { return Total > Maximum; }
+    static QString overWeightRefusal() { return QStringLiteral("Plane Over Weight"); }
 };
 
 Weights computeWeights(const PlaneCatalogue &catalogue, const PlaneSelections &plane);

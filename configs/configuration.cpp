@@ -126,6 +126,11 @@ std::optional<qint64> checkColour(double number)
     return whole;
 }
 
+std::optional<qint64> checkValue(double number, const KeyRule &rule)
+{
+    return rule.isColour ? checkColour(number) : checkWhole(number, rule);
+}
+
 qint64 readValue(const SettingsStore &store, const QString &section, const KeyRule &rule,
                  const std::function<void(const QString &)> &reportIllegal)
 {
@@ -133,8 +138,7 @@ qint64 readValue(const SettingsStore &store, const QString &section, const KeyRu
     const std::optional<double> number = parseNumber(text);
     if (!number)
         return rule.notNumeric;
-    const std::optional<qint64> value = rule.isColour ? checkColour(*number) : checkWhole(*number, rule);
-    if (value)
+    if (const std::optional<qint64> value = checkValue(*number, rule))
         return *value;
     if (!rule.item.isEmpty() && reportIllegal)
         reportIllegal(illegalValueMessage(rule.item));
@@ -214,6 +218,13 @@ QString missingItems(const Weights &weights)
     if (weights.HP == 0)
         missing << QStringLiteral("HP");
     return missing.join(QStringLiteral(" - "));
+}
+
+bool inConfigurationRange(const QString &key, double number)
+{
+    const std::vector<KeyRule> &rules = loadRules();
+    const auto rule = std::find_if(rules.cbegin(), rules.cend(), [&key](const KeyRule &r) { return r.key == key; });
+    return rule != rules.cend() && checkValue(number, *rule).has_value();
 }
 
 PlaneSelections readConfiguration(const SettingsStore &store, int slot,

@@ -31,6 +31,10 @@ void writeConfiguration(SettingsStore &store, int slot, const QString &menuName,
 // empty when every part has weight.
 QString missingItems(const Weights &weights);
 
+// Whether loading accepts the number stored for key rather than falling back
+// to the key's default. Keys other than the 31 of the loadout accept nothing.
+bool inConfigurationRange(const QString &key, double number);
+
 // Reads a slot back. Every value ends inside the range its list can show: a
 // missing or non-numeric text silently takes its fallback, a number out of
 // range takes the default and is reported through reportIllegal, in key order.

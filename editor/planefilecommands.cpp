@@ -62,25 +62,14 @@ void frmMain::mnuFileOpen_Click()
 
 void frmMain::openPlaneFile(const QString &path)
 {
-    const ReadResult read = ReadPlaneFile(path);
-    if (read.error == ReadResult::Error::WrongSize) {
-        m_dialogs.message(this, QStringLiteral("Plane File Size Incorrect"), ApplicationTitle);
-        return;
-    }
-    if (!read.record) {
-        m_dialogs.message(this, QStringLiteral("Plane File Could Not Be Read\n") + read.reason, ApplicationTitle);
-        return;
-    }
-    // A value no list can show would leave the window half-loaded: refuse the
-    // file whole, before anything changes.
-    const QString fault = findFieldOutOfRange(*read.record);
-    if (!fault.isEmpty()) {
-        m_dialogs.message(this, QStringLiteral("Plane File Contents Incorrect\n") + fault, ApplicationTitle);
+    const OpenedRecord opened = openPlaneRecord(path);
+    if (!opened.record) {
+        m_dialogs.message(this, opened.refusal, ApplicationTitle);
         return;
     }
 
     DefaultDir = folderOf(path);
-    Record = *read.record;
+    Record = *opened.record;
     const DecodedPlane decoded = DecodePlaneRecord(Record);
     m_loadout.load(decoded.selections);
     txtWeight->setText(QString::number(decoded.storedWeight));
@@ -100,9 +89,9 @@ void frmMain::ExportPlane()
     m_dialogFolder = folderOf(path);
     Record = EncodePlaneRecord(m_loadout.catalogue(), m_loadout.selections(), m_loadout.schemePosition(),
                                m_loadout.weights().Total);
-    const WriteResult written = WritePlaneFile(path, Record);
-    if (!written.ok)
-        m_dialogs.message(this, QStringLiteral("Plane File Could Not Be Written\n") + written.reason, ApplicationTitle);
+    const QString refusal = exportPlaneRecord(path, Record);
+    if (!refusal.isEmpty())
+        m_dialogs.message(this, refusal, ApplicationTitle);
 }
 
 void frmMain::dragEnterEvent(QDragEnterEvent *event)

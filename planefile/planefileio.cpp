@@ -51,6 +51,21 @@ ReadResult ReadPlaneFile(const QString &path)
     return result;
 }
 
+OpenedRecord openPlaneRecord(const QString &path)
+{
+    const ReadResult read = ReadPlaneFile(path);
+    if (read.error == ReadResult::Error::WrongSize)
+        return {std::nullopt, QStringLiteral("Plane File Size Incorrect")};
+    if (!read.record)
+        return {std::nullopt, QStringLiteral("Plane File Could Not Be Read\n") + read.reason};
+    // A value no list can show would leave the window half-loaded: the file is
+    // refused whole, before anything changes.
+    const QString fault = findFieldOutOfRange(*read.record);
+    if (!fault.isEmpty())
+        return {std::nullopt, QStringLiteral("Plane File Contents Incorrect\n") + fault};
+    return {read.record, {}};
+}
+
 WriteResult saveWholeFile(const QString &path, const QByteArray &bytes)
 {
     const QFileInfo target(path);
@@ -75,6 +90,12 @@ WriteResult saveWholeFile(const QString &path, const QByteArray &bytes)
 WriteResult WritePlaneFile(const QString &path, const PlaneRecord &record)
 {
     return saveWholeFile(path, QByteArray(reinterpret_cast<const char *>(record.data()), PlaneRecordSize));
+}
+
+QString exportPlaneRecord(const QString &path, const PlaneRecord &record)
+{
+    const WriteResult written = WritePlaneFile(path, record);
+    return written.ok ? QString() : QStringLiteral("Plane File Could Not Be Written\n") + written.reason;
 }
 
 } // namespace vte

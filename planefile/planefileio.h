@@ -22,6 +22,16 @@ struct ReadResult
 // without ever blocking on it.
 ReadResult ReadPlaneFile(const QString &path);
 
+// A plane file as the window opens it: its record, or the message that refuses
+// it, whose first line names the fault and whose second line, if any, the details.
+struct OpenedRecord
+{
+    std::optional<PlaneRecord> record;
+    QString refusal;
+};
+
+OpenedRecord openPlaneRecord(const QString &path);
+
 struct WriteResult
 {
     bool ok = false;
@@ -34,5 +44,9 @@ struct WriteResult
 WriteResult saveWholeFile(const QString &path, const QByteArray &bytes);
 
 WriteResult WritePlaneFile(const QString &path, const PlaneRecord &record);
+
+// Writes a plane file as the export does: the message that says why it could
+// not be written, or an empty text.
+QString exportPlaneRecord(const QString &path, const PlaneRecord &record);
 
 } // namespace vte

@@ -1,0 +1,206 @@
+// The options: the window's file, and the commands on plane files that print
+// to the console and need no window.
+#include "editor/commandline.h"
+
+#include "editor/apptitle.h"
+#include "planefile/planefileio.h"
+#include "planefile/planetext.h"
+#include "version.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+
+#include <cstdio>
+
+namespace vte {
+
+namespace {
+
+constexpr int Refused = 1; // some file or document is not as it should be
+constexpr int UsageError = 2;
+
+// Plain stdio, which goes wherever the console was attached.
+void put(std::FILE *stream, const QString &text)
+{
+    std::fputs(text.toUtf8().constData(), stream);
+}
+
+int usageError(const QString &text)
+{
+    put(stderr, QStringLiteral("%1: %2\nTry \"vteditor --help\".\n").arg(ApplicationTitle, text));
+    return UsageError;
+}
+
+// Each path, or the files directly inside it when it is a folder. Only
+// regular files are listed, so a FIFO or a device there is never opened.
+QStringList planeFiles(const QStringList &paths)
+{
+    QStringList files;
+    for (const QString &path : paths) {
+        if (!QFileInfo(path).isDir()) {
+            files << QDir::toNativeSeparators(path);
+            continue;
+        }
+        const QDir folder(path);
+        for (const QString &name : folder.entryList(QDir::Files, QDir::Name))
+            files << QDir::toNativeSeparators(folder.filePath(name));
+    }
+    return files;
+}
+
+int print(const QStringList &paths, bool asJson)
+{
+    QJsonArray planes;
+    QStringList texts;
+    int status = 0;
+    for (const QString &file : planeFiles(paths)) {
+        const QJsonObject plane = describePlaneFile(file);
+        if (isRefused(plane))
+            status = Refused;
+        planes.append(plane);
+        texts << planeText(plane);
+    }
+    if (!asJson) {
+        put(stdout, texts.join(QLatin1Char('\n')));
+        return status;
+    }
+    // A file named alone gives one object; anything else may give several.
+    const bool single = paths.size() == 1 && !QFileInfo(paths.front()).isDir();
+    const QJsonDocument document = single ? QJsonDocument(planes.first().toObject()) : QJsonDocument(planes);
+    put(stdout, QString::fromUtf8(document.toJson(QJsonDocument::Indented)));
+    return status;
+}
+
+int check(const QStringList &paths)
+{
+    int status = 0;
+    for (const QString &file : planeFiles(paths)) {
+        const std::optional<QString> fault = planeFault(describePlaneFile(file));
+        if (fault)
+            status = Refused;
+        put(stdout, QStringLiteral("%1: %2\n").arg(file, fault.value_or(QStringLiteral("OK"))));
+    }
+    return status;
+}
+
+// Documents are small. Reading stops a little past that, so that a device
+// such as /dev/zero cannot fill the memory.
+constexpr qsizetype MaxDocumentSize = 1 << 20;
+
+std::optional<QByteArray> readDocument(QFile &in)
+{
+    QByteArray document;
+    while (document.size() <= MaxDocumentSize) {
+        const QByteArray chunk = in.read(MaxDocumentSize + 1 - document.size());
+        if (chunk.isEmpty())
+            return document;
+        document += chunk;
+    }
+    return std::nullopt;
+}
+
+int refuse(const QString &path, const QString &message)
+{
+    put(stderr, QStringLiteral("%1: %2\n").arg(path, oneLine(message)));
+    return Refused;
+}
+
+int build(const QString &documentPath, const QString &output)
+{
+    QFile in(documentPath);
+    if (!in.open(QIODevice::ReadOnly))
+        return refuse(documentPath, in.errorString());
+    const std::optional<QByteArray> document = readDocument(in);
+    if (!document)
+        return refuse(documentPath, QStringLiteral("Too large for a plane"));
+    const BuiltRecord built = buildPlaneRecord(*document);
+    if (!built.record)
+        return refuse(documentPath, built.refusal);
+    const QString refusal = exportPlaneRecord(output, *built.record);
+    return refusal.isEmpty() ? 0 : refuse(output, refusal);
+}
+
+struct Options
+{
+    QCommandLineOption print{QStringLiteral("print"), QStringLiteral("Print what the window shows for each file.")};
+    QCommandLineOption json{QStringLiteral("json"), QStringLiteral("With --print: print JSON instead.")};
+    QCommandLineOption check{QStringLiteral("check"),
+                             QStringLiteral("Check each file; exit status 1 if any is refused.")};
+    QCommandLineOption build{QStringLiteral("build"),
+                             QStringLiteral("Make a plane file from a JSON document (with --output)."),
+                             QStringLiteral("json")};
+    QCommandLineOption output{QStringLiteral("output"), QStringLiteral("The plane file --build writes."),
+                              QStringLiteral("file")};
+};
+
+// Why the options given do not go together, if they do not.
+QString misuse(const QCommandLineParser &parser, const Options &options)
+{
+    const bool printing = parser.isSet(options.print);
+    const bool building = parser.isSet(options.build);
+    const bool withFiles = !parser.positionalArguments().isEmpty();
+    if (printing + parser.isSet(options.check) + building > 1)
+        return QStringLiteral("--print, --check and --build go one at a time");
+    if (parser.isSet(options.json) && !printing)
+        return QStringLiteral("--json goes with --print");
+    if (parser.isSet(options.output) != building)
+        return QStringLiteral("--build and --output go together");
+    if (building && withFiles)
+        return QStringLiteral("--build takes no other file");
+    if ((printing || parser.isSet(options.check)) && !withFiles)
+        return QStringLiteral("name at least one file or folder");
+    return {};
+}
+
+std::optional<int> runCommand(const QCommandLineParser &parser, const Options &options)
+{
+    const QStringList paths = parser.positionalArguments();
+    if (parser.isSet(options.print))
+        return print(paths, parser.isSet(options.json));
+    if (parser.isSet(options.check))
+        return check(paths);
+    if (parser.isSet(options.build))
+        return build(parser.value(options.build), parser.value(options.output));
+    return std::nullopt;
+}
+
+} // namespace
+
+void nameApplication()
+{
+    QCoreApplication::setApplicationName(ApplicationTitle);
+    QCoreApplication::setApplicationVersion(QStringLiteral(VTEDITOR_VERSION));
+}
+
+CommandLine runCommandLine(int argc, char *argv[])
+{
+    const QCoreApplication core(argc, argv);
+    nameApplication();
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Editor for Vantorel plane files"));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const Options options;
+    parser.addOptions({options.print, options.json, options.check, options.build, options.output});
+    parser.addPositionalArgument(
+        QStringLiteral("file"),
+        QStringLiteral("A plane file to open at start; with --print and --check, files and folders."),
+        QStringLiteral("[file...]"));
+
+    if (!parser.parse(QCoreApplication::arguments()))
+        return {usageError(parser.errorText()), {}};
+    if (parser.isSet(help))
+        parser.showHelp();
+    if (parser.isSet(version))
+        parser.showVersion();
+    if (const QString fault = misuse(parser, options); !fault.isEmpty())
+        return {usageError(fault), {}};
+    return {runCommand(parser, options), parser.positionalArguments()};
+}
+
+} // namespace vte

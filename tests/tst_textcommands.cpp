@@ -1,0 +1,206 @@
+// --print, --check and --build, run as a user runs them: the real program with
+// no display and no platform plugin named, so touching a window system fails.
+
+#include "catalogue/loadout.h"
+#include "planefile/planerecord.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
+using namespace vte;
+
+namespace {
+
+struct Run
+{
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+Run vteditor(const QStringList &arguments)
+{
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(QLatin1String(name));
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(VTEDITOR_PROGRAM), arguments);
+    if (!program.waitForFinished(20000))
+        program.kill();
+    return {program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1,
+            QString::fromUtf8(program.readAllStandardOutput()), QString::fromUtf8(program.readAllStandardError())};
+}
+
+// What the export writes for a plane of the type with every item away from its
+// default; the rules of a load put None where nothing is fitted.
+QByteArray exported(qint16 type, const std::function<void(PlaneRecord &)> &change = {})
+{
+    Loadout loadout;
+    const QString name = QStringLiteral("Type %1").arg(type).leftJustified(MaxPlaneNameLength, QLatin1Char('.'));
+    loadout.load({.PlaneName = name, .PlaneType = type, .Armor = {1, 2, 0}, .SingleTwin = 1, .Nitro = true,
+                  .GunType = {0, NoGun, NoGun, 0}, .Bullets = {2, 0, 0, 3}, .HP = {1, 0}, .HardPoint = {{{10}}},
+                  .Color = {0x123456, 0xABCDEF, 0xFE}, .ColorScheme = loadout.catalogue().PlaneTypes(type).Schemes[1],
+                  .Logo = {1, 2, 49}});
+    PlaneRecord record = EncodePlaneRecord(loadout.catalogue(), loadout.selections(), loadout.schemePosition(),
+                                           loadout.weights().Total);
+    if (change)
+        change(record);
+    return {reinterpret_cast<const char *>(record.data()), PlaneRecordSize};
+}
+
+void write(const QString &path, const QByteArray &contents)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size());
+}
+
+} // namespace
+
+class TestTextCommands : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString path(const QString &name) const { return QDir::toNativeSeparators(QDir(m_dir.path()).filePath(name)); }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("folder/inner")));
+#ifdef Q_OS_UNIX
+        for (const char *fifo : {"fifo", "folder/fifo"})
+            QCOMPARE(mkfifo(QFile::encodeName(path(QLatin1String(fifo))).constData(), 0600), 0);
+#endif
+    }
+
+    // Each file alone, then the folder, whose FIFO and folder are passed over.
+    void check()
+    {
+        const auto patch = [](int offset, int value) {
+            return [=](PlaneRecord &record) { record[offset] = std::uint8_t(value); };
+        };
+        const QList<std::pair<QString, QByteArray>> samples{
+            {"Broken: Plane File Contents Incorrect: PlaneType = 11", exported(3, patch(Offset::PlaneType, 11))},
+            {"Good: OK", exported(2)},
+            {"Heavy: Plane Over Weight", exported(0, patch(Offset::HPLeft, 4))},
+            {"Missing: Plane File Could Not Be Read: No such file or directory", {}},
+            {"Short: Plane File Size Incorrect", exported(2).chopped(1)}}; // in the folder's order
+        QString all;
+        for (const auto &[line, contents] : samples) {
+            const QString file = path(QStringLiteral("folder/") + line.section(QLatin1Char(':'), 0, 0));
+            const QString expected = QStringLiteral("%1:%2\n").arg(file, line.section(QLatin1Char(':'), 1));
+            if (!contents.isEmpty()) {
+                write(file, contents);
+                all += expected;
+            }
+            const Run checked = vteditor({QStringLiteral("--check"), file});
+            QCOMPARE(checked.out, expected);
+            QCOMPARE(checked.status, expected.endsWith(QLatin1String(": OK\n")) ? 0 : 1);
+            // Only what the window refuses keeps a file from being printed.
+            const bool refused = expected.contains(QLatin1String(": Plane File "));
+            const Run printed = vteditor({QStringLiteral("--print"), file});
+            QCOMPARE(printed.out.startsWith(expected), refused);
+            QCOMPARE(printed.status, refused ? 1 : 0);
+        }
+        const Run folder = vteditor({QStringLiteral("--check"), path(QStringLiteral("folder"))});
+        QCOMPARE(folder.out, all);
+        QCOMPARE(folder.status, 1);
+    }
+
+    void listing()
+    {
+        write(path(QStringLiteral("Kite")), exported(1));
+        const Run run = vteditor({QStringLiteral("--print"), path(QStringLiteral("Kite"))});
+        QCOMPARE(run.status, 0);
+        for (const char *line :
+             {"Name              Type 1.........", "Type              Grimsbane", "Nitro             yes",
+              "Armor             nose 5, tail 10, wings 0", "Gun 2             Nose 2: No Gun, N/A, None",
+              "Gun 1             Nose 1: .30 cal Sirocco, Twin, Armor Piercing",
+              "Left hard points  1: Torpedo, None, None, None", "Scheme            Holy Covenant",
+              "Colors            #563412 #EFCDAB #FE0000", "Logos             nose 1, tail 2, wing 49",
+              "Weights           plane 3255, engine 2000, armor 60, guns 1080, HP 480",
+              "Total weight      6875 (maximum 9525)", "Speed             234 (312) mph", "Stored weight     6875"})
+            QVERIFY2(run.out.contains(QStringLiteral("\n  %1\n").arg(QLatin1String(line))), line);
+    }
+
+    void roundTrip_data()
+    {
+        QTest::addColumn<int>("type");
+        for (int type = 0; type < PlaneTypeCount; ++type)
+            QTest::addRow("type %d", type) << type;
+    }
+
+    void roundTrip()
+    {
+        QFETCH(int, type);
+        write(path(QStringLiteral("exported")), exported(type));
+        write(path(QStringLiteral("plane.json")), vteditor({"--print", "--json", path("exported")}).out.toUtf8());
+        QCOMPARE(vteditor({"--build", path("plane.json"), "--output", path("built")}).status, 0);
+        QFile built(path(QStringLiteral("built")));
+        QVERIFY(built.open(QIODevice::ReadOnly));
+        QCOMPARE(built.readAll(), exported(type));
+    }
+
+    void refusedBuild_data()
+    {
+        QTest::addColumn<QString>("document");
+        QTest::addColumn<QString>("output"); // named in the refusal unless new
+        QTest::addColumn<QString>("refusal");
+        const auto row = [](const char *name, const char *document, const char *refusal, const char *output = "new") {
+            QTest::newRow(name) << document << output << refusal;
+        };
+        row("unknown key", R"({"PlaneName":"X","ArmourNose":1})", "ArmourNose = 1 is not a key of a plane");
+        row("out of range", R"({"PlaneName":"X","ArmorNose":13})", "ArmorNose = 13 is out of range");
+        row("not a number", R"({"PlaneName":"X","GunType0":"2"})", R"(GunType0 = "2" is not a number)");
+        row("no such scheme", R"({"PlaneName":"X","ColorScheme":14})", "ColorScheme = 14 is out of range");
+        row("long name", R"({"PlaneName":"Sixteen letters!"})",
+            R"(PlaneName = "Sixteen letters!" is longer than 15 characters)");
+        row("no code", R"({"PlaneName":"Snow☃"})",
+            R"(PlaneName = "Snow☃" holds "☃", which is no printable Windows-1252 character)");
+        row("no name", R"({"PlaneType":0})", "Plane Name Required");
+        row("over weight", R"({"PlaneName":"X","PlaneType":0,"HPLeft":4,"HPRight":4})", "Plane Over Weight");
+        row("not JSON", "{", "Not a JSON document: unterminated object at offset 1");
+        const char *notRegular = "Plane File Could Not Be Written: Not a regular file";
+        row("folder", R"({"PlaneName":"X"})", notRegular, "folder");
+#ifdef Q_OS_UNIX
+        row("FIFO", R"({"PlaneName":"X"})", notRegular, "fifo");
+        row("device", R"({"PlaneName":"X"})", notRegular, "/dev/null");
+#endif
+    }
+
+    void refusedBuild()
+    {
+        QFETCH(QString, document);
+        QFETCH(QString, output);
+        QFETCH(QString, refusal);
+        write(path(QStringLiteral("plane.json")), document.toUtf8());
+        const Run run = vteditor({"--build", path("plane.json"), "--output", path(output)});
+        QCOMPARE(run.err, QStringLiteral("%1: %2\n").arg(path(output == "new" ? "plane.json" : output), refusal));
+        QCOMPARE(run.status, 1);
+        QVERIFY(!QFileInfo(path(output)).isFile());
+    }
+
+    // Exit status 2, and a pointer to the help.
+    void usage()
+    {
+        const QList<QStringList> misuses{{"--print", "--check", "x"}, {"--json", "--check", "x"}, {"--print"},
+                                         {"--build", "x"},           {"--output", "x"},          {"--printt"}};
+        for (const QStringList &arguments : misuses) {
+            const Run run = vteditor(arguments);
+            QVERIFY2(run.status == 2 && run.err.endsWith(QLatin1String("Try \"vteditor --help\".\n")),
+                     qPrintable(arguments.join(QLatin1Char(' '))));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTextCommands)
+#include "tst_textcommands.moc"
