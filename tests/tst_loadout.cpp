@@ -312,7 +312,7 @@ private slots:
         QCOMPARE(save.kind, QStringLiteral("save"));
         QCOMPARE(save.title, QStringLiteral("Save"));
         QCOMPARE(save.text, QStringLiteral("Raven"));
-        QCOMPARE(save.filter, QStringLiteral("All Files (*)"));
+        QCOMPARE(save.filter, AllFilesFilter);
         const QByteArray written = readAll(path);
         QCOMPARE(written.size(), 204);
         const PlaneRecord expected =
