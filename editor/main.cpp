@@ -2,6 +2,7 @@
 #include "about/sysinfo.h"
 #include "configs/settingsstore.h"
 #include "editor/apptitle.h"
+#include "editor/console.h"
 #include "editor/dialogs.h"
 #include "editor/exitafterfirstpaint.h"
 #include "editor/frmmain.h"
@@ -30,7 +31,7 @@ QStringList filesToOpen(int argc, char *argv[])
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A plane file to open at start."),
                                  QStringLiteral("[file]"));
-    parser.process(core);
+    vte::processCommandLine(parser);
     return parser.positionalArguments();
 }
 
