@@ -188,12 +188,13 @@ QByteArray inChildProcess(Run, const std::function<QByteArray()> &work)
 }
 #endif
 
-// Runs the command on the target at path.
+// Runs the command that works on the file at path as the row says.
 Outcome runAs(Run kind, const QString &path, const std::function<void(WindowFixture &)> &command)
 {
 #ifdef Q_OS_WIN
     if (kind == Run::WhileHeldOpen) {
-        const HANDLE held = ::CreateFileW(reinterpret_cast<const wchar_t *>(path.utf16()), GENERIC_READ, 0, nullptr,
+        const QString native = QDir::toNativeSeparators(path);
+        const HANDLE held = ::CreateFileW(reinterpret_cast<const wchar_t *>(native.utf16()), GENERIC_READ, 0, nullptr,
                                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (held == INVALID_HANDLE_VALUE)
             return {{QStringLiteral("the file could not be held open")}, {}, false};
