@@ -3,6 +3,7 @@
 #include "editor/commandline.h"
 
 #include "editor/apptitle.h"
+#include "editor/console.h"
 #include "planefile/planefileio.h"
 #include "planefile/planetext.h"
 #include "version.h"
@@ -24,10 +25,9 @@ namespace {
 constexpr int Refused = 1; // some file or document is not as it should be
 constexpr int UsageError = 2;
 
-// Plain stdio, which goes wherever the console was attached.
 void put(std::FILE *stream, const QString &text)
 {
-    std::fputs(text.toUtf8().constData(), stream);
+    printCommandLineText(text, stream == stderr ? TextStream::Error : TextStream::Output);
 }
 
 int usageError(const QString &text)
@@ -79,12 +79,14 @@ int print(const QStringList &paths, bool asJson)
 int check(const QStringList &paths)
 {
     int status = 0;
+    QString report;
     for (const QString &file : planeFiles(paths)) {
         const std::optional<QString> fault = planeFault(describePlaneFile(file));
         if (fault)
             status = Refused;
-        put(stdout, QStringLiteral("%1: %2\n").arg(file, fault.value_or(QStringLiteral("OK"))));
+        report += QStringLiteral("%1: %2\n").arg(file, fault.value_or(QStringLiteral("OK")));
     }
+    put(stdout, report);
     return status;
 }
 
@@ -194,10 +196,15 @@ CommandLine runCommandLine(int argc, char *argv[])
 
     if (!parser.parse(QCoreApplication::arguments()))
         return {usageError(parser.errorText()), {}};
-    if (parser.isSet(help))
-        parser.showHelp();
-    if (parser.isSet(version))
-        parser.showVersion();
+    // Qt's own options, which --help-all would add, are those of QCoreApplication: none a user sets.
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+        put(stdout, parser.helpText());
+        return {0, {}};
+    }
+    if (parser.isSet(version)) {
+        put(stdout, QStringLiteral("%1 %2\n").arg(ApplicationTitle, QCoreApplication::applicationVersion()));
+        return {0, {}};
+    }
     if (const QString fault = misuse(parser, options); !fault.isEmpty())
         return {usageError(fault), {}};
     return {runCommand(parser, options), parser.positionalArguments()};

@@ -2,6 +2,7 @@
 // any size or kind, export targets it cannot write, and settings files it
 // cannot read or store. Every row checks the message the user sees and that
 // nothing was lost, neither what the window showed nor any file on disk.
+// Each platform adds the hazards of its own file system.
 
 #include "support/windowfixture.h"
 #include "support/windowprobe.h"
@@ -16,14 +17,20 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
 #include <functional>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
 
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 using namespace vte;
 using namespace vte::test;
@@ -129,11 +136,20 @@ Outcome runOnEditedWindow(const std::function<void(WindowFixture &)> &command)
     return outcome;
 }
 
-// Root passes every permission check, so the rows about rights run in a child
-// process as an ordinary user; the limits a row sets stay in that child too.
-enum class Child { SameUser, OrdinaryUser, SmallFileLimit };
+// How a row's command runs. Root passes every permission check, so on POSIX
+// systems the rows about rights run in a child process as an ordinary user;
+// the limits a row sets stay in that child too. Windows has no fork, but its
+// read-only attribute holds for everyone, and another program may hold a file
+// open and share it with no one.
+enum class Run { SameUser, OrdinaryUser, SmallFileLimit, WhileHeldOpen };
+#ifdef Q_OS_WIN
+constexpr Run WithoutRights = Run::SameUser;
+#else
+constexpr Run WithoutRights = Run::OrdinaryUser;
+#endif
 
-QByteArray inChildProcess(Child kind, const std::function<QByteArray()> &work)
+#ifdef Q_OS_UNIX
+QByteArray inChildProcess(Run kind, const std::function<QByteArray()> &work)
 {
     int channel[2];
     if (::pipe(channel) != 0)
@@ -141,9 +157,9 @@ QByteArray inChildProcess(Child kind, const std::function<QByteArray()> &work)
     const pid_t pid = ::fork();
     if (pid == 0) {
         ::close(channel[0]);
-        if (kind == Child::OrdinaryUser && ::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+        if (kind == Run::OrdinaryUser && ::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
             ::_exit(3);
-        if (kind == Child::SmallFileLimit) {
+        if (kind == Run::SmallFileLimit) {
             // As a full disk would: the write stops short and reports why.
             std::signal(SIGXFSZ, SIG_IGN);
             const rlimit limit{100, RLIM_INFINITY};
@@ -164,10 +180,32 @@ QByteArray inChildProcess(Child kind, const std::function<QByteArray()> &work)
     ::waitpid(pid, &status, 0);
     return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? report : QByteArray();
 }
-
-Outcome runAs(Child kind, const std::function<void(WindowFixture &)> &command)
+#else
+// No Windows row needs another user or a limit: the work runs in this process.
+QByteArray inChildProcess(Run, const std::function<QByteArray()> &work)
 {
-    if (kind == Child::SameUser)
+    return work();
+}
+#endif
+
+// Runs the command that works on the file at path as the row says.
+Outcome runAs(Run kind, const QString &path, const std::function<void(WindowFixture &)> &command)
+{
+#ifdef Q_OS_WIN
+    if (kind == Run::WhileHeldOpen) {
+        const QString native = QDir::toNativeSeparators(path);
+        const HANDLE held = ::CreateFileW(reinterpret_cast<const wchar_t *>(native.utf16()), GENERIC_READ, 0, nullptr,
+                                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (held == INVALID_HANDLE_VALUE)
+            return {{QStringLiteral("the file could not be held open")}, {}, false};
+        const Outcome outcome = runOnEditedWindow(command);
+        ::CloseHandle(held);
+        return outcome;
+    }
+#else
+    Q_UNUSED(path)
+#endif
+    if (kind == Run::SameUser)
         return runOnEditedWindow(command);
     return Outcome::parse(inChildProcess(kind, [&] { return runOnEditedWindow(command).serialise(); }));
 }
@@ -220,8 +258,10 @@ private slots:
     void openFieldOutOfRange();
     void exportRefused_data();
     void exportRefused();
+#ifdef Q_OS_UNIX
     void exportOntoSpecialFile_data();
     void exportOntoSpecialFile();
+#endif
     void unusableSettingsFile_data();
     void unusableSettingsFile();
     void malformedSettingsFileKeepsConfigurations();
@@ -232,25 +272,30 @@ private slots:
 void TestBadInput::openRefused_data()
 {
     QTest::addColumn<QString>("kind");
-    QTest::addColumn<int>("child");
+    QTest::addColumn<int>("run");
     QTest::addColumn<QString>("message");
-    const int same = int(Child::SameUser);
+    const int same = int(Run::SameUser);
     QTest::newRow("empty file") << "0" << same << SizeIncorrect;
     QTest::newRow("1 byte") << "1" << same << SizeIncorrect;
     QTest::newRow("203 bytes") << "203" << same << SizeIncorrect;
     QTest::newRow("205 bytes") << "205" << same << SizeIncorrect;
     QTest::newRow("1 GiB, sparse") << "1073741824" << same << SizeIncorrect;
     QTest::newRow("a folder") << "folder" << same << SizeIncorrect;
+    QTest::newRow("vanished after it was chosen") << "vanished" << same << NotRead;
+#ifdef Q_OS_UNIX
     QTest::newRow("a FIFO, never opened") << "fifo" << same << SizeIncorrect;
     QTest::newRow("a character device") << "device" << same << SizeIncorrect;
-    QTest::newRow("vanished after it was chosen") << "vanished" << same << NotRead;
-    QTest::newRow("no read rights") << "unreadable" << int(Child::OrdinaryUser) << NotRead;
+    QTest::newRow("no read rights") << "unreadable" << int(Run::OrdinaryUser) << NotRead;
+#endif
+#ifdef Q_OS_WIN
+    QTest::newRow("held open by another program") << "204" << int(Run::WhileHeldOpen) << NotRead;
+#endif
 }
 
 void TestBadInput::openRefused()
 {
     QFETCH(QString, kind);
-    QFETCH(int, child);
+    QFETCH(int, run);
     QFETCH(QString, message);
     QTemporaryDir dir;
     QVERIFY(dir.isValid() && openToEveryone(dir));
@@ -264,6 +309,7 @@ void TestBadInput::openRefused()
         QVERIFY(file.resize(size));   // past the record, a hole the file system does not store
     } else if (kind == QLatin1String("folder")) {
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Refused")));
+#ifdef Q_OS_UNIX
     } else if (kind == QLatin1String("fifo")) {
         QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
     } else if (kind == QLatin1String("device")) {
@@ -271,10 +317,11 @@ void TestBadInput::openRefused()
     } else if (kind == QLatin1String("unreadable")) {
         QVERIFY(writeFile(path, goodPlane()));
         QVERIFY(QFile::setPermissions(path, {}));
+#endif
     }
     const QMap<QString, QByteArray> before = folderState(dir.path());
 
-    const Outcome outcome = runAs(Child(child), [&](WindowFixture &f) {
+    const Outcome outcome = runAs(Run(run), path, [&](WindowFixture &f) {
         f.dialogs.texts = {path};
         f.w().mnuFileOpen_Click();
     });
@@ -312,7 +359,7 @@ void TestBadInput::openFieldOutOfRange()
     const QString path = dir.filePath(QStringLiteral("Refused"));
     QVERIFY(writeFile(path, bytes));
 
-    const Outcome outcome = runAs(Child::SameUser, [&](WindowFixture &f) {
+    const Outcome outcome = runAs(Run::SameUser, path, [&](WindowFixture &f) {
         f.dialogs.texts = {path};
         f.w().mnuFileOpen_Click();
     });
@@ -324,9 +371,9 @@ void TestBadInput::exportRefused_data()
 {
     QTest::addColumn<QString>("target");   // relative to the test folder
     QTest::addColumn<QString>("kind");
-    QTest::addColumn<int>("child");
+    QTest::addColumn<int>("run");
     QTest::addColumn<QString>("message");
-    const int same = int(Child::SameUser);
+    const int same = int(Run::SameUser);
     QTest::newRow("into a folder that does not exist") << "missing/Kite" << "" << same << NotWritten;
     // The name box takes it, the file system does not: the name becomes a folder that is not there.
 #ifdef Q_OS_WIN
@@ -335,17 +382,25 @@ void TestBadInput::exportRefused_data()
     QTest::newRow("a name file names forbid") << "Kite/Mk 2" << "" << same << NotWritten;
 #endif
     QTest::newRow("onto a read-only file")
-        << "Kite" << "read-only file" << int(Child::OrdinaryUser) << NotWritten + QStringLiteral("Permission denied");
+        << "Kite" << "read-only file" << int(WithoutRights) << NotWritten + QStringLiteral("Permission denied");
+    QTest::newRow("onto a folder") << "Kite" << "folder" << same << NotWritten + QStringLiteral("Not a regular file");
+#ifdef Q_OS_UNIX
     QTest::newRow("into a read-only folder")
-        << "locked/Kite" << "read-only folder" << int(Child::OrdinaryUser) << NotWritten;
-    QTest::newRow("the disk fills up") << "Kite" << "existing" << int(Child::SmallFileLimit) << NotWritten;
+        << "locked/Kite" << "read-only folder" << int(Run::OrdinaryUser) << NotWritten;
+    QTest::newRow("the disk fills up") << "Kite" << "existing" << int(Run::SmallFileLimit) << NotWritten;
+#endif
+#ifdef Q_OS_WIN
+    QTest::newRow("onto a file held open by another program") << "Kite" << "existing" << int(Run::WhileHeldOpen) << NotWritten;
+    QTest::newRow("a device's reserved name") << "CON" << "" << same << NotWritten;
+    QTest::newRow("a name of dots, which Windows drops") << "..." << "" << same << NotWritten + QStringLiteral("Not a regular file");
+#endif
 }
 
 void TestBadInput::exportRefused()
 {
     QFETCH(QString, target);
     QFETCH(QString, kind);
-    QFETCH(int, child);
+    QFETCH(int, run);
     QFETCH(QString, message);
     QTemporaryDir dir;
     QVERIFY(dir.isValid() && openToEveryone(dir));
@@ -355,6 +410,8 @@ void TestBadInput::exportRefused()
         QVERIFY(writeFile(path, earlier));
     if (kind == QLatin1String("read-only file"))
         QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadOther));
+    if (kind == QLatin1String("folder"))
+        QVERIFY(QDir(dir.path()).mkdir(target));
     if (kind == QLatin1String("read-only folder")) {
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("locked")));
         QVERIFY(QFile::setPermissions(dir.filePath(QStringLiteral("locked")),
@@ -363,7 +420,7 @@ void TestBadInput::exportRefused()
     }
     const QMap<QString, QByteArray> before = folderState(dir.path());
 
-    const Outcome outcome = runAs(Child(child), [&](WindowFixture &f) {
+    const Outcome outcome = runAs(Run(run), path, [&](WindowFixture &f) {
         f.dialogs.texts = {path};
         f.w().mnuFileSaveAs_Click();
     });
@@ -372,12 +429,12 @@ void TestBadInput::exportRefused()
     QCOMPARE(folderState(dir.path()), before);
 }
 
+#ifdef Q_OS_UNIX
 void TestBadInput::exportOntoSpecialFile_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::newRow("a FIFO") << "fifo";
     QTest::newRow("a character device") << "device";
-    QTest::newRow("a folder") << "folder";
 }
 
 void TestBadInput::exportOntoSpecialFile()
@@ -388,8 +445,6 @@ void TestBadInput::exportOntoSpecialFile()
     const QByteArray name = QFile::encodeName(path);
     if (kind == QLatin1String("fifo"))
         QCOMPARE(::mkfifo(name.constData(), 0644), 0);
-    else if (kind == QLatin1String("folder"))
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Kite")));
     // A node of its own, a null device: were it replaced, nothing of the system's would be lost.
     else if (::mknod(name.constData(), S_IFCHR | 0666, makedev(1, 3)) != 0)
         QSKIP("this user may not make a device node");
@@ -397,7 +452,7 @@ void TestBadInput::exportOntoSpecialFile()
     QCOMPARE(::stat(name.constData(), &node), 0);
     const QMap<QString, QByteArray> before = folderState(dir.path());
 
-    const Outcome outcome = runAs(Child::SameUser, [&](WindowFixture &f) {
+    const Outcome outcome = runAs(Run::SameUser, path, [&](WindowFixture &f) {
         f.dialogs.texts = {path};
         f.w().mnuFileSaveAs_Click();
     });
@@ -409,26 +464,29 @@ void TestBadInput::exportOntoSpecialFile()
     QCOMPARE(after.st_ino, node.st_ino);
     QCOMPARE(after.st_mode, node.st_mode);
 }
+#endif
 
 void TestBadInput::unusableSettingsFile_data()
 {
     QTest::addColumn<QString>("kind");
-    QTest::addColumn<int>("child");
+    QTest::addColumn<int>("run");
     QTest::addColumn<QString>("reason");
     QTest::addColumn<QString>("shownName");   // what the Tools menu shows for the stored slot 1
-    const int same = int(Child::SameUser), ordinary = int(Child::OrdinaryUser);
-    QTest::newRow("read-only file") << "read-only" << ordinary << "cannot be written" << "Alpha";
-    // Nothing it holds is known, so writing over it would lose it all.
-    QTest::newRow("no read rights") << "unreadable" << ordinary << "cannot be read" << "Empty";
+    const int same = int(Run::SameUser);
+    QTest::newRow("read-only file") << "read-only" << int(WithoutRights) << "cannot be written" << "Alpha";
     QTest::newRow("its folder cannot be made") << "under a file" << same << "cannot be written" << "Empty";
     QTest::newRow("a folder in its place") << "folder" << same << "is not a regular file" << "Empty";
-    QTest::newRow("the disk fills up") << "full disk" << int(Child::SmallFileLimit) << "cannot be written" << "Alpha";
+#ifdef Q_OS_UNIX
+    // Nothing it holds is known, so writing over it would lose it all.
+    QTest::newRow("no read rights") << "unreadable" << int(Run::OrdinaryUser) << "cannot be read" << "Empty";
+    QTest::newRow("the disk fills up") << "full disk" << int(Run::SmallFileLimit) << "cannot be written" << "Alpha";
+#endif
 }
 
 void TestBadInput::unusableSettingsFile()
 {
     QFETCH(QString, kind);
-    QFETCH(int, child);
+    QFETCH(int, run);
     QFETCH(QString, reason);
     QFETCH(QString, shownName);
     QTemporaryDir dir;
@@ -448,7 +506,7 @@ void TestBadInput::unusableSettingsFile()
         QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner | QFileDevice::WriteOther));
     const QMap<QString, QByteArray> before = folderState(dir.path());
 
-    const QByteArray report = inChildProcess(Child(child), [&] {
+    const QByteArray report = inChildProcess(Run(run), [&] {
         IniFileStore store(path);
         WindowFixture f(&store);
         const QString captionBefore = menuCaption(f.w(), 2);

@@ -15,6 +15,13 @@
 
 namespace vte::test {
 
+// The filter of the open and save dialogs: every file, as each platform writes it.
+#ifdef Q_OS_WIN
+inline const QString AllFilesFilter = QStringLiteral("All Files (*.*)");
+#else
+inline const QString AllFilesFilter = QStringLiteral("All Files (*)");
+#endif
+
 // A machine without any system-information program.
 class NoSystemInfo final : public SystemInfoHost
 {

@@ -1,0 +1,24 @@
+# The tests of the Windows build run under Wine, through scripts/wine-test.
+# Every Qt Test program that tests/ registers with vte_add_test runs there on
+# the offscreen platform. Any other test is a shell script or drives the
+# program with X11 tools, which Wine cannot start: it is skipped there, and
+# says why.
+
+set(VTE_WINE_PREFIX ${CMAKE_BINARY_DIR}/wine CACHE PATH "Scratch Wine prefix in which the tests run")
+set(CMAKE_CROSSCOMPILING_EMULATOR ${PROJECT_SOURCE_DIR}/scripts/wine-test ${VTE_QT_MINGW} ${VTE_WINE_PREFIX})
+set(VTE_WINE_SKIPPED_FILE ${CMAKE_BINARY_DIR}/skipped-under-wine.txt)
+file(WRITE ${VTE_WINE_SKIPPED_FILE} "")
+
+# Called at the end of a folder's tests.
+function(vte_skip_under_wine)
+  get_property(qt_tests GLOBAL PROPERTY VTE_QT_TESTS)
+  get_property(tests DIRECTORY PROPERTY TESTS)
+  foreach(test IN LISTS tests)
+    if(NOT test IN_LIST qt_tests)
+      set(reason "${test}: skipped under Wine, which starts only Qt Test programs, not shell scripts, xvfb-run or xdotool")
+      set_tests_properties(${test} PROPERTIES DISABLED TRUE)
+      file(APPEND ${VTE_WINE_SKIPPED_FILE} "${reason}\n")
+      message(STATUS ${reason})
+    endif()
+  endforeach()
+endfunction()
