@@ -13,12 +13,14 @@
 #include <QFile>
 #include <QLocale>
 #include <QRandomGenerator>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <clocale>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 using namespace vte;
 using vte::test::MemoryStore;
@@ -74,6 +76,21 @@ ItemMap unusedSlot()
 QString illegal(const char *item)
 {
     return QStringLiteral("Illegal value found for %1, Default used").arg(QLatin1String(item));
+}
+
+// What an INI file holds, as QSettings parses a copy of it (QSettings keeps
+// what it parsed by file name, and the file changes under it).
+QMap<QString, TextMap> iniContents(const QString &path)
+{
+    static int copies = 0;
+    const QString copy = path + QString::number(++copies);
+    QFile::copy(path, copy);
+    const QSettings ini(copy, QSettings::IniFormat);
+    QMap<QString, TextMap> sections;
+    for (const QString &name : ini.allKeys())
+        if (const QVariant value = ini.value(name); value.isValid())   // a line without a value holds none
+            sections[name.section(QLatin1Char('/'), 0, 0)][name.section(QLatin1Char('/'), 1)] = value.toString();
+    return sections;
 }
 
 } // namespace
@@ -398,32 +415,6 @@ private slots:
         QCOMPARE(store.sections.value(QStringLiteral("Settings")), expected);
     }
 
-    void iniStore()
-    {
-        QTemporaryDir dir;
-        QVERIFY(dir.isValid());
-        const QString path = dir.filePath("VTEditor.ini");
-        {
-            IniFileStore store(path);
-            store.write("Plane1", "MenuName", "Alpha");
-            store.write("Plane1", "Color1", "255");
-            store.write("Settings", "Display", "2");
-            QString reason;
-            QVERIFY2(store.flush(&reason), qPrintable(reason));
-        }
-        IniFileStore store(path);
-        QCOMPARE(store.read("Plane1", "MenuName", "Empty"), QStringLiteral("Alpha"));
-        QCOMPARE(store.read("Plane1", "Color1", "0"), QStringLiteral("255"));
-        QCOMPARE(store.read("Plane1", "LogoNose", "46"), QStringLiteral("46"));
-        store.removeSection("Plane1");
-        store.removeSection("Plane3");
-        QCOMPARE(store.read("Plane1", "MenuName", "Empty"), QStringLiteral("Empty"));
-        QCOMPARE(store.read("Settings", "Display", "0"), QStringLiteral("2"));
-        QString reason;
-        QVERIFY2(store.flush(&reason), qPrintable(reason));
-        QCOMPARE(IniFileStore(path).read("Plane1", "MenuName", "Empty"), QStringLiteral("Empty"));
-    }
-
     // Two editors open on one store: each save lays its own changes over the
     // file as it is then, so neither loses the other's configuration.
     void iniStoreKeepsOtherEditorsSaves()
@@ -445,6 +436,66 @@ private slots:
         IniFileStore reread(path);
         QCOMPARE(reread.read("Plane1", "MenuName", "Empty"), QStringLiteral("Empty"));
         QCOMPARE(reread.read("Plane2", "MenuName", "Empty"), QStringLiteral("Bravo"));
+    }
+
+    // Random saves, clears, flushes and new starts on a file that starts
+    // missing, empty, full of other values or malformed, held against a store
+    // in memory.
+    void iniStoreMatchesMemory_data()
+    {
+        QTest::addColumn<QByteArray>("start");
+        QTest::newRow("no file") << QByteArray();
+        QTest::newRow("empty file") << QByteArray("");
+        QTest::newRow("other values") << QByteArray("[Settings]\nDefaultDir=/p\nFolders=a,b\n[Plane1]\nMenuName=X\n");
+        QTest::newRow("malformed") << QByteArray("junk\n[Plane0\nColor1=1\nx//y=2\nList=a,,b\n[Settings]\n=x\n"
+                                                "Display=\"open\nBad=@Variant(junk)\nNo=@Invalid()\n[]\nz=1\n\xff[\n");
+    }
+    void iniStoreMatchesMemory()
+    {
+        QFETCH(QByteArray, start);
+        const QStringList sections{"Plane0", "Plane1", "Settings"}, keys{"MenuName", "Color1", "Display"};
+        const QStringList texts{"", "Alpha", " 7 ", "a, b", "x=y;z", "@at", "\"q\"", "back\\slash", "\u00fc\n2", "[S]"};
+        const auto sameReads = [&](const SettingsStore &store, const MemoryStore &oracle) {
+            for (const QString &section : sections)
+                for (const QString &key : keys)
+                    if (store.read(section, key, "-") != oracle.read(section, key, "-"))
+                        return false;
+            return true;
+        };
+        QTemporaryDir dir;
+        const QString path = dir.filePath("VTEditor.ini");
+        int emptied = 0;
+        for (quint32 seed = 1; seed <= 75; ++seed) {
+            QFile file(path);
+            QVERIFY(start.isNull() ? !file.exists() || file.remove()
+                                   : file.open(QIODevice::WriteOnly) && file.write(start) == start.size());
+            file.close();
+            MemoryStore oracle;
+            oracle.sections = iniContents(path);
+            std::optional<IniFileStore> store(path);
+            QRandomGenerator rng(seed);
+            for (int step = 0; step < 12; ++step) {
+                const QString section = sections[rng.bounded(3)];
+                if (const int op = rng.bounded(4); op < 2) {
+                    const QString &key = keys[rng.bounded(3)], &text = texts[rng.bounded(texts.size())];
+                    store->write(section, key, text);
+                    oracle.write(section, key, text);
+                } else if (op == 2) {
+                    store->removeSection(section);
+                    oracle.removeSection(section);
+                } else {
+                    QString reason;
+                    QVERIFY2(store->flush(&reason), qPrintable(QStringLiteral("seed %1: %2").arg(seed).arg(reason)));
+                    QCOMPARE(iniContents(path), oracle.sections);
+                    QVERIFY2(sameReads(IniFileStore(path), oracle), qPrintable(QStringLiteral("seed %1").arg(seed)));
+                    if (rng.bounded(2))
+                        store.emplace(path);   // a new start
+                    emptied += oracle.sections.isEmpty();
+                }
+                QVERIFY2(sameReads(*store, oracle), qPrintable(QStringLiteral("seed %1 step %2").arg(seed).arg(step)));
+            }
+        }
+        QVERIFY(emptied > 0);
     }
 
     void iniStoreRefusals()
