@@ -388,18 +388,29 @@ private slots:
             QCOMPARE(QByteArray(reinterpret_cast<const char *>(result.record->data()), 204), data);
     }
 
+    // The system's reason, never "No such file or directory" for a path that
+    // is there; what is not a regular file has no plane file's size.
+    void readRefusals_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("reason");   // empty: refused for its size
+        QTest::newRow("missing") << "missing.vtp" << "No such file or directory";
+        QTest::newRow("symbolic link to itself") << "loop" << "Too many levels of symbolic links";
+        QTest::newRow("below a file") << "file/plane.vtp" << "Not a directory";
+        QTest::newRow("folder") << "folder" << "";
+    }
     void readRefusals()
     {
+        QFETCH(QString, name);
+        QFETCH(QString, reason);
         QTemporaryDir dir;
-        QVERIFY(dir.isValid());
-        const ReadResult missing = ReadPlaneFile(dir.filePath("missing.vtp"));
-        QVERIFY(!missing.record);
-        QCOMPARE(missing.error, ReadResult::Error::Unreadable);
-        QVERIFY(!missing.reason.isEmpty());
-        QVERIFY(QDir(dir.path()).mkdir("folder"));
-        const ReadResult folder = ReadPlaneFile(dir.filePath("folder"));
-        QVERIFY(!folder.record);
-        QVERIFY(folder.error != ReadResult::Error::None);
+        QFile file(dir.filePath("file"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && QDir(dir.path()).mkdir("folder"));
+        QVERIFY(QFile::link(dir.filePath("loop"), dir.filePath("loop")));
+        const ReadResult result = ReadPlaneFile(dir.filePath(name));
+        QVERIFY(!result.record);
+        QCOMPARE(result.error, reason.isEmpty() ? ReadResult::Error::WrongSize : ReadResult::Error::Unreadable);
+        QCOMPARE(result.reason, reason);
     }
 
     void writeAndReadBack()
