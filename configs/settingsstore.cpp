@@ -39,54 +39,81 @@ QString textOf(const QVariant &value, const QString &defaultText)
 
 using Values = QMap<QString, QVariant>;
 
-// QSettings keeps what it parsed by file name, so every parse and format
-// works on a scratch file of its own and never sees an outdated copy.
-std::optional<Values> parseIni(const QByteArray &text)
+// QSettings keeps what it parsed by file name, so every parse and format works
+// on a scratch file of its own and never sees an outdated copy. One scratch
+// folder, made when first needed, serves all the files of a read or a flush.
+class IniScratch
 {
-    QTemporaryDir scratch;
-    QFile file(scratch.filePath(QStringLiteral("parse.ini")));
-    if (!scratch.isValid() || !file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.flush())
-        return std::nullopt;
-    file.close();
-    const QSettings ini(file.fileName(), QSettings::IniFormat);
-    Values values;
-    for (const QString &name : ini.allKeys())
-        values.insert(name, ini.value(name));
-    return values;
-}
-
-std::optional<QByteArray> formatIni(const Values &values)
-{
-    QTemporaryDir scratch;
-    const QString path = scratch.filePath(QStringLiteral("format.ini"));
-    if (!scratch.isValid())
-        return std::nullopt;
+public:
+    std::optional<Values> parse(const QByteArray &text)
     {
-        QSettings ini(path, QSettings::IniFormat);
-        for (auto it = values.cbegin(); it != values.cend(); ++it)
-            ini.setValue(it.key(), it.value());
-        ini.sync();
-        if (ini.status() != QSettings::NoError)
+        const std::optional<QString> path = freshPath();
+        if (!path)
             return std::nullopt;
+        QFile file(*path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.flush())
+            return std::nullopt;
+        file.close();
+        const QSettings ini(file.fileName(), QSettings::IniFormat);
+        Values values;
+        // A line that QSettings cannot make sense of, such as one without a
+        // key, reads as no value; kept, it would be written back under
+        // another name.
+        for (const QString &name : ini.allKeys()) {
+            if (const QVariant value = ini.value(name); value.isValid())
+                values.insert(name, value);
+        }
+        return values;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return file.readAll();
-}
 
-// A missing file holds nothing; one that cannot be read holds nothing known.
-std::optional<Values> readIni(const QString &path)
-{
-    const QFileInfo info(path);
-    if (!info.exists())
-        return Values{};
-    QFile file(path);
-    // Only a regular file is opened: a FIFO would block the editor.
-    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return parseIni(file.readAll());
-}
+    std::optional<QByteArray> format(const Values &values)
+    {
+        // QSettings writes no file at all for no values.
+        if (values.isEmpty())
+            return QByteArray();
+        const std::optional<QString> path = freshPath();
+        if (!path)
+            return std::nullopt;
+        {
+            QSettings ini(*path, QSettings::IniFormat);
+            for (auto it = values.cbegin(); it != values.cend(); ++it)
+                ini.setValue(it.key(), it.value());
+            ini.sync();
+            if (ini.status() != QSettings::NoError)
+                return std::nullopt;
+        }
+        QFile file(*path);
+        if (!file.open(QIODevice::ReadOnly))
+            return std::nullopt;
+        return file.readAll();
+    }
+
+    // A missing file holds nothing; one that cannot be read holds nothing known.
+    std::optional<Values> read(const QString &path)
+    {
+        const QFileInfo info(path);
+        if (!info.exists())
+            return Values{};
+        QFile file(path);
+        // Only a regular file is opened: a FIFO would block the editor.
+        if (!info.isFile() || !file.open(QIODevice::ReadOnly))
+            return std::nullopt;
+        return parse(file.readAll());
+    }
+
+private:
+    std::optional<QString> freshPath()
+    {
+        if (!m_dir)
+            m_dir.emplace();
+        if (!m_dir->isValid())
+            return std::nullopt;
+        return m_dir->filePath(QString::number(m_files++) + QStringLiteral(".ini"));
+    }
+
+    std::optional<QTemporaryDir> m_dir;
+    int m_files = 0;
+};
 
 #ifdef Q_OS_WIN
 // The registry branch of VB's GetSetting and SaveSetting, values as REG_SZ texts.
@@ -131,7 +158,7 @@ std::unique_ptr<SettingsStore> SettingsStore::forCurrentUser()
 
 IniFileStore::IniFileStore(QString path)
     : m_path(std::move(path))
-    , m_values(readIni(m_path).value_or(Values{}))
+    , m_values(IniScratch().read(m_path).value_or(Values{}))
 { }
 
 QString IniFileStore::userPath()
@@ -181,14 +208,15 @@ bool IniFileStore::flush(QString *reason)
         return true;
 
     // Writing over a file that could not be read would lose what it holds.
-    std::optional<Values> values = readIni(m_path);
+    IniScratch scratch;
+    std::optional<Values> values = scratch.read(m_path);
     if (!values)
         return fail(tr("%1 cannot be read").arg(m_path));
     for (const Change &change : m_changes)
         apply(change, *values);
-    const std::optional<QByteArray> text = formatIni(*values);
+    const std::optional<QByteArray> text = scratch.format(*values);
     // A draft cut short reads back as fewer values.
-    if (!text || parseIni(*text) != *values)
+    if (!text || scratch.parse(*text) != *values)
         return fail(tr("%1 cannot be written").arg(m_path));
     if (!QDir().mkpath(info.absolutePath()))
         return fail(tr("%1 cannot be written").arg(m_path));

@@ -5,6 +5,9 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <filesystem>
+#include <system_error>
+
 namespace vte {
 
 namespace {
@@ -26,10 +29,16 @@ ReadResult unreadable(const QString &reason)
 
 ReadResult ReadPlaneFile(const QString &path)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
-        return unreadable(tr("No such file or directory"));
-    if (!info.isFile() || info.size() != PlaneRecordSize) {
+    // The system's own reason when it cannot even tell the size: a file in a
+    // folder the user may not enter exists, yet QFileInfo calls it missing.
+    namespace fs = std::filesystem;
+    const fs::path name = QFile(path).filesystemFileName();
+    std::error_code error;
+    const fs::file_status status = fs::status(name, error);
+    const std::uintmax_t size = error || !fs::is_regular_file(status) ? 0 : fs::file_size(name, error);
+    if (error)
+        return unreadable(QString::fromLocal8Bit(error.message()));
+    if (size != PlaneRecordSize) {
         ReadResult result;
         result.error = ReadResult::Error::WrongSize;
         return result;

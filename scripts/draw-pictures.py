@@ -1414,11 +1414,13 @@ def main(argv):
         toolbar.append(img)
     icons = {}
     for size in ICON_SIZES:
-        img = draw_icon(size).convert("RGB")
+        img = draw_icon(size)
         name = "icon/vteditor-%d.png" % size
+        # Kept as palette pictures: smaller, and quicker to decode for the
+        # window icon, which takes all six sizes at every start.
         img.save(os.path.join(RES, name), "PNG", optimize=False)
         files.append(name)
-        icons[size] = img
+        icons[size] = img.convert("RGB")
     icons[256].save(os.path.join(RES, "icon", "vteditor.ico"), "ICO",
                     sizes=[(16, 16), (32, 32), (48, 48), (256, 256)],
                     append_images=[icons[16], icons[32], icons[48]])

@@ -8,11 +8,13 @@
 #include <QDir>
 #include <QLocale>
 #include <QRandomGenerator>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <clocale>
 #include <cmath>
+#include <optional>
 
 using namespace vte;
 using namespace vte::test;
@@ -28,6 +30,21 @@ QString illegal(const QString &item)
 const char *const UnusedSlot = "PlaneType=5;ArmorNose=0;ArmorTail=0;ArmorWings=0;SingleTwin=0;EngineType=0;GunType0=5;GunType3=5;"
                                "Bullets0=4;Bullets3=4;HPLeft=0;HPRight=0;LHP0=11;LHP3=11;RHP0=11;RHP3=11;Color1=255;Color2=65280;"
                                "Color3=65535;ColorScheme=4;LogoNose=46;LogoTail=46;LogoWing=46;PlaneName=";
+
+// What an INI file holds, as QSettings parses a copy of it (QSettings keeps
+// what it parsed by file name, and the file changes under it).
+QMap<QString, QMap<QString, QString>> iniContents(const QString &path)
+{
+    static int copies = 0;
+    const QString copy = path + QString::number(++copies);
+    QFile::copy(path, copy);
+    const QSettings ini(copy, QSettings::IniFormat);
+    QMap<QString, QMap<QString, QString>> sections;
+    for (const QString &name : ini.allKeys())
+        if (const QVariant value = ini.value(name); value.isValid()) // a line without a value holds none
+            sections[name.section(u'/', 0, 0)][name.section(u'/', 1)] = value.toString();
+    return sections;
+}
 
 } // namespace
 
@@ -269,6 +286,64 @@ private slots:
         const IniFileStore reread(path);
         QCOMPARE(reread.read("Plane1", "MenuName", "Empty") + reread.read("Plane2", "MenuName", "Empty") + reread.read("Settings", "Display", "0"),
                  QStringLiteral("EmptyBravo2"));
+    }
+
+    // Random saves, clears, flushes and new starts on a file that starts
+    // missing, empty, full of other values or malformed, held against a store
+    // in memory.
+    void iniStoreMatchesMemory_data()
+    {
+        QTest::addColumn<QByteArray>("start");
+        QTest::newRow("no file") << QByteArray();
+        QTest::newRow("empty file") << QByteArray("");
+        QTest::newRow("other values") << QByteArray("[Settings]\nDefaultDir=/p\nFolders=a,b\n[Plane1]\nMenuName=X\n");
+        QTest::newRow("malformed") << QByteArray("junk\n[Plane0\nColor1=1\nx//y=2\nList=a,,b\n[Settings]\n=x\nDisplay=\"open\nBad=@Variant(junk)\nNo=@Invalid()\n[]\nz=1\n\xff[\n");
+    }
+    void iniStoreMatchesMemory()
+    {
+        QFETCH(QByteArray, start);
+        const QStringList sections{"Plane0", "Plane1", "Settings"}, keys{"MenuName", "Color1", "Display"};
+        const QStringList texts{"", "Alpha", " 7 ", "a, b", "x=y;z", "@at", "\"q\"", "back\\slash", "\u00fc\n2", "[S]"};
+        const auto sameReads = [&](const SettingsStore &store, const MemoryStore &oracle) {
+            for (const QString &section : sections)
+                for (const QString &key : keys)
+                    if (store.read(section, key, "-") != oracle.read(section, key, "-"))
+                        return false;
+            return true;
+        };
+        QTemporaryDir dir;
+        const QString path = dir.filePath("VTEditor.ini");
+        int emptied = 0;
+        for (quint32 seed = 1; seed <= 75; ++seed) {
+            QFile file(path);
+            QVERIFY(start.isNull() ? !file.exists() || file.remove() : file.open(QIODevice::WriteOnly) && file.write(start) == start.size());
+            file.close();
+            MemoryStore oracle;
+            oracle.sections = iniContents(path);
+            std::optional<IniFileStore> store(path);
+            QRandomGenerator rng(seed);
+            for (int step = 0; step < 12; ++step) {
+                const QString section = sections[rng.bounded(3)];
+                if (const int op = rng.bounded(4); op < 2) {
+                    const QString &key = keys[rng.bounded(3)], &text = texts[rng.bounded(texts.size())];
+                    store->write(section, key, text);
+                    oracle.write(section, key, text);
+                } else if (op == 2) {
+                    store->removeSection(section);
+                    oracle.removeSection(section);
+                } else {
+                    QString reason;
+                    QVERIFY2(store->flush(&reason), qPrintable(QStringLiteral("seed %1: %2").arg(seed).arg(reason)));
+                    QCOMPARE(iniContents(path), oracle.sections);
+                    QVERIFY2(sameReads(IniFileStore(path), oracle), qPrintable(QStringLiteral("seed %1").arg(seed)));
+                    if (rng.bounded(2))
+                        store.emplace(path); // a new start
+                    emptied += oracle.sections.isEmpty();
+                }
+                QVERIFY2(sameReads(*store, oracle), qPrintable(QStringLiteral("seed %1 step %2").arg(seed).arg(step)));
+            }
+        }
+        QVERIFY(emptied > 0);
     }
 
     void iniStoreRefusals()
