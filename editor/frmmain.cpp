@@ -108,7 +108,9 @@ frmMain::frmMain(SettingsStore &store, Dialogs &dialogs, SystemInfoHost &systemI
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Vantorel Plane Editor"));
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256})
+    // Sizes a title bar, task bar or task switcher asks for; the larger ones
+    // cost start-up time and are for the desktop entry and installer.
+    for (int size : {16, 32, 48, 64})
         icon.addFile(QStringLiteral(":/icon/vteditor-%1.png").arg(size), QSize(size, size));
     setWindowIcon(icon);
     setAcceptDrops(true);
@@ -293,6 +295,7 @@ void frmMain::createFrameControls(QWidget *central)
     }
     SSTab1->setCurrentIndex(ColorSchemesTab);
     addTabKeys(this, SSTab1);
+    connect(SSTab1, &QTabWidget::currentChanged, this, &frmMain::fillLogoPalette);
     // Where Qt's tab row is taller than the design's, grow the control rather
     // than cut off the pages' lowest controls.
     int contentHeight = 0;
@@ -334,7 +337,6 @@ void frmMain::Form_Load()
         SSTab1->setCurrentIndex(*settings.display);
     for (int slot = 0; slot < ConfigurationSlots; ++slot)
         setConfigurationCaptions(slot, configurationMenuName(m_store, slot));
-    fillLogoPalette();
     ChangePlane();
     Loading = false;
 }

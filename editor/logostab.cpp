@@ -65,8 +65,12 @@ void frmMain::createLogosTab(QWidget *page)
     lblLogoHelp->setWordWrap(true);
 }
 
+// Fifty pictures are a good part of the start: they are drawn when their tab
+// is first shown.
 void frmMain::fillLogoPalette()
 {
+    if (SSTab1->currentIndex() != LogosTab || !imgLogo.front()->pixmap().isNull())
+        return;
     for (int i = 0; i < static_cast<int>(imgLogo.size()); ++i)
         imgLogo[i]->setPixmap(logoPicture(i, imgLogo[i]));
 }
