@@ -1,19 +1,62 @@
 #pragma once
 
+// The main window as the tests drive it: on a settings store and dialogs the
+// test owns, through a few words, so that a case is one row of a table.
+//
+// Steps (act):
+//   "@Plane1/MenuName=Alpha"  puts a value in the store (not logged as a write);
+//                             "@fail" makes the store refuse every flush
+//   "> reply"                 answers the next question, prompt, file or colour dialog
+//   "name=value"              chooses a row of a list or box or a tab, or types a text
+//   "name"                    clicks a button or tick box, triggers an action,
+//                             double-clicks a picture
+//   "close", "minimize", "move 200,100", "show", "focus name", "key Ctrl+Tab"
+//   "drop a b"                drops files ("text:..." a text, "x://..." a URL) on the window
+//   "file Name=203"           writes a file of so many zero bytes into the test's folder
+// What the window shows (shown):
+//   "name"                    a control's text: a list's or box's entry, " [cyan]" when the
+//                             list is not in use; a field's text, " [red]" when red; a tab's
+//                             caption; a picture's name ("logo 7", "scheme 16"; the painted
+//                             preview "painted" or "stale"); "name#property"; "name*" all entries
+//   a configuration key       the loadout's value as a save would store it; "PlaneName"
+//   "@Section/Key", "@writes" a value of the store; every write since start-up, in order
+//   "shown"                   every modal so far, " | " between them
+//   "pos", "focus", "taborder", "drop", "size:Name"
+// {dir}, {home} and {filter} stand for the test's folder, the home folder and
+// the file dialogs' filter.
+
 #include "about/sysinfo.h"
+#include "configs/configuration.h"
 #include "editor/frmmain.h"
+#include "paint/recolor.h"
 #include "support/memorystore.h"
 #include "support/scripteddialogs.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
+#include <QMenu>
+#include <QMimeData>
 #include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
 
 #include <memory>
 
 namespace vte::test {
+
+#ifdef Q_OS_WIN
+inline const QString FileFilter = QStringLiteral("All Files (*.*)");
+#else
+inline const QString FileFilter = QStringLiteral("All Files (*)");
+#endif
 
 // A machine without any system-information program.
 class NoSystemInfo final : public SystemInfoHost
@@ -25,25 +68,242 @@ public:
     bool start(const QString &) override { return false; }
 };
 
-// The main window as the program starts it, on a store and dialogs the test owns.
 struct WindowFixture
 {
-    MemoryStore store;
+    MemoryStore memory;
+    SettingsStore &store;
     ScriptedDialogs dialogs;
     NoSystemInfo systemInfo;
+    QTemporaryDir dir;
     std::unique_ptr<frmMain> window;
+    QString dropped;
 
     explicit WindowFixture(SettingsStore *otherStore = nullptr)
+        : store(otherStore ? *otherStore : memory)
     {
-        window = std::make_unique<frmMain>(otherStore ? *otherStore : store, dialogs, systemInfo);
-        window->Form_Load();
     }
 
-    frmMain &w() { return *window; }
+    // The window as the program starts it, on first use.
+    frmMain &w()
+    {
+        if (!window) {
+            window = std::make_unique<frmMain>(store, dialogs, systemInfo);
+            window->Form_Load();
+        }
+        return *window;
+    }
 
-    // Chooses an entry as the user would, running the control's handler.
-    static void choose(QListWidget *list, int row) { list->setCurrentRow(row); }
-    static void choose(QComboBox *box, int index) { box->setCurrentIndex(index); }
+    QString expand(QString text) const
+    {
+        return text.replace(QLatin1String("{dir}"), QDir::toNativeSeparators(dir.path()))
+            .replace(QLatin1String("{home}"), QDir::homePath())
+            .replace(QLatin1String("{filter}"), FileFilter);
+    }
+
+    static QObject *find(QObject *root, const QString &name)
+    {
+        return root->objectName() == name ? root : root->findChild<QObject *>(name);
+    }
+
+    void act(const QString &step)
+    {
+        const QString s = expand(step);
+        const QString word = s.section(QLatin1Char(' '), 0, 0);
+        const QString rest = s.section(QLatin1Char(' '), 1);
+        if (s == QLatin1String("@fail")) {
+            memory.failFlush = true;
+        } else if (s.startsWith(QLatin1Char('@'))) {
+            const QString key = s.mid(1).section(QLatin1Char('='), 0, 0);
+            memory.sections[key.section(QLatin1Char('/'), 0, 0)][key.section(QLatin1Char('/'), 1)] =
+                s.section(QLatin1Char('='), 1);
+        } else if (s.startsWith(QLatin1String("> "))) {
+            dialogs.replies << s.mid(2);
+        } else if (word == QLatin1String("close")) {
+            w().close();
+        } else if (word == QLatin1String("minimize")) {
+            w().showMinimized();
+        } else if (word == QLatin1String("move")) {
+            w().move(rest.section(QLatin1Char(','), 0, 0).toInt(), rest.section(QLatin1Char(','), 1).toInt());
+        } else if (word == QLatin1String("show")) {
+            w().show();
+            QApplication::setActiveWindow(&w());
+            QVERIFY(QTest::qWaitForWindowActive(&w()));
+        } else if (word == QLatin1String("focus")) {
+            qobject_cast<QWidget *>(find(&w(), rest))->setFocus(Qt::TabFocusReason);
+        } else if (word == QLatin1String("key")) {
+            QTest::keySequence(QApplication::focusWidget(), QKeySequence(rest));
+        } else if (word == QLatin1String("drop")) {
+            drop(rest.split(QLatin1Char(' ')));
+        } else if (word == QLatin1String("file")) {
+            QFile file(dir.filePath(rest.section(QLatin1Char('='), 0, 0)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(QByteArray(rest.section(QLatin1Char('='), 1).toInt(), '\0'));
+        } else {
+            choose(s.section(QLatin1Char('='), 0, 0), s.section(QLatin1Char('='), 1));
+        }
+    }
+
+    void choose(const QString &name, const QString &value)
+    {
+        QObject *target = find(&w(), name);
+        QVERIFY2(target, qPrintable(QStringLiteral("no control ") + name));
+        if (auto *list = qobject_cast<QListWidget *>(target)) {
+            list->setCurrentRow(value.toInt());
+        } else if (auto *box = qobject_cast<QComboBox *>(target)) {
+            box->setCurrentIndex(value.toInt());
+        } else if (auto *tabs = qobject_cast<QTabWidget *>(target)) {
+            tabs->setCurrentIndex(value.toInt());
+        } else if (auto *field = qobject_cast<QLineEdit *>(target)) {
+            field->clear();
+            QTest::keyClicks(field, value);
+        } else if (auto *button = qobject_cast<QAbstractButton *>(target)) {
+            button->click();
+        } else if (auto *action = qobject_cast<QAction *>(target)) {
+            action->trigger();
+        } else {
+            QTest::mouseDClick(qobject_cast<QWidget *>(target), Qt::LeftButton);
+        }
+    }
+
+    void drop(const QStringList &items)
+    {
+        QMimeData mime;
+        QList<QUrl> urls;
+        for (const QString &item : items) {
+            if (item.startsWith(QLatin1String("text:")))
+                mime.setText(item.mid(5));
+            else
+                urls << (item.contains(QLatin1String("://")) ? QUrl(item) : QUrl::fromLocalFile(item));
+        }
+        if (!urls.isEmpty())
+            mime.setUrls(urls);
+        const QPoint centre = w().rect().center();
+        QDragEnterEvent enter(centre, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&w(), &enter);
+        // Sent even where the enter was refused: the window must judge the drop itself.
+        QDropEvent drop(QPointF(centre), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&w(), &drop);
+        const auto verdict = [](const QEvent &e) { return e.isAccepted() ? "accepted" : "refused"; };
+        dropped = QLatin1String(verdict(enter)) + QLatin1Char('/') + QLatin1String(verdict(drop));
+    }
+
+    QString shown(const QString &rawName, QObject *root = nullptr)
+    {
+        const QString name = expand(rawName);
+        const Loadout &loadout = w().loadout();
+        if (name == QLatin1String("shown"))
+            return dialogs.log.join(QLatin1String(" | "));
+        if (name == QLatin1String("@writes"))
+            return memory.writeOrder.join(QLatin1Char(' '));
+        if (name.startsWith(QLatin1Char('@')))
+            return store.read(name.mid(1).section(QLatin1Char('/'), 0, 0), name.section(QLatin1Char('/'), 1),
+                              QStringLiteral("(none)"));
+        if (name == QLatin1String("pos"))
+            return QStringLiteral("%1,%2").arg(w().x()).arg(w().y());
+        if (name == QLatin1String("focus"))
+            return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+        if (name == QLatin1String("drop"))
+            return dropped;
+        if (name == QLatin1String("taborder"))
+            return tabOrder();
+        if (name.startsWith(QLatin1String("size:"))) {
+            const QFileInfo file(dir.filePath(name.mid(5)));
+            return file.exists() ? QString::number(file.size()) : QStringLiteral("(none)");
+        }
+        if (name == QLatin1String("PlaneName"))
+            return loadout.selections().PlaneName;
+        if (configurationKeys().contains(name)) {
+            MemoryStore saved;
+            writeConfiguration(saved, 0, {}, loadout.catalogue(), loadout.selections(), loadout.schemePosition());
+            return saved.read(configurationSection(0), name, {});
+        }
+        QObject *control = find(root ? root : &w(), name.section(QLatin1Char('#'), 0, 0).remove(QLatin1Char('*')));
+        if (!control)
+            return QStringLiteral("(no such control)");
+        if (name.contains(QLatin1Char('#')))
+            return control->property(name.section(QLatin1Char('#'), 1).toLatin1().constData()).toString();
+        return name.endsWith(QLatin1Char('*')) ? entries(control) : textOf(control);
+    }
+
+    // Tab from the focus round to it again.
+    static QString tabOrder()
+    {
+        QStringList visited;
+        const QWidget *start = QApplication::focusWidget();
+        do {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+        } while (QApplication::focusWidget() != start && visited.size() < 100);
+        return visited.join(QLatin1Char(' '));
+    }
+
+    static QString entries(QObject *control)
+    {
+        QStringList all;
+        if (auto *list = qobject_cast<QListWidget *>(control)) {
+            for (int i = 0; i < list->count(); ++i)
+                all << list->item(i)->text();
+        } else if (auto *box = qobject_cast<QComboBox *>(control)) {
+            for (int i = 0; i < box->count(); ++i)
+                all << box->itemText(i);
+        } else if (auto *tabs = qobject_cast<QTabWidget *>(control)) {
+            for (int i = 0; i < tabs->count(); ++i)
+                all << tabs->tabText(i);
+        } else if (auto *widget = qobject_cast<QWidget *>(control)) {
+            for (const QAction *action : widget->actions())
+                all << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        }
+        return all.join(QLatin1Char('|'));
+    }
+
+    QString textOf(QObject *control)
+    {
+        if (auto *list = qobject_cast<QListWidget *>(control)) {
+            const bool cyan = list->palette().color(QPalette::Base) == QColor(192, 255, 255);
+            return (list->currentItem() ? list->currentItem()->text() : QString()) + (cyan ? " [cyan]" : "");
+        }
+        if (auto *box = qobject_cast<QComboBox *>(control))
+            return box->currentText();
+        if (auto *tabs = qobject_cast<QTabWidget *>(control))
+            return tabs->tabText(tabs->currentIndex());
+        if (auto *field = qobject_cast<QLineEdit *>(control))
+            return field->text() + (field->palette().color(QPalette::Text) == QColor(255, 0, 0) ? " [red]" : "");
+        if (auto *check = qobject_cast<QCheckBox *>(control))
+            return check->isChecked() ? QStringLiteral("checked") : QStringLiteral("unchecked");
+        if (auto *label = qobject_cast<QLabel *>(control)) {
+            if (!label->pixmap().isNull())
+                return picture(label);
+            return label->text()
+                   + (label->autoFillBackground() ? QLatin1Char(' ') + label->palette().color(QPalette::Window).name()
+                                                  : QString());
+        }
+        return control->property(qobject_cast<QMenu *>(control) ? "title" : "text").toString();
+    }
+
+    static QImage resource(const char *folder, int number)
+    {
+        return QImage(QStringLiteral(":/%1%2.gif").arg(QLatin1String(folder)).arg(number, 2, 10, QLatin1Char('0')))
+            .convertToFormat(QImage::Format_RGB32);
+    }
+
+    QString picture(const QLabel *label)
+    {
+        const QImage image = label->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+        if (label->objectName() == QLatin1String("picPlane1")) {
+            const QImage source = qobject_cast<QLabel *>(find(&w(), QStringLiteral("picPlane0")))->pixmap().toImage();
+            const bool painted = image == recolored(source, w().loadout().selections().Color);
+            return painted ? QStringLiteral("painted") : QStringLiteral("stale");
+        }
+        for (int n = 1; n <= 50; ++n) {
+            if (image == resource("logos/logo", n))
+                return QStringLiteral("logo %1").arg(n - 1);
+        }
+        for (int n = 1; n <= 33; ++n) {
+            if (image.copy(0, 0, 150, 150) == resource("schemes/scheme", n))
+                return QStringLiteral("scheme %1").arg(n);
+        }
+        return QStringLiteral("unknown picture");
+    }
 };
 
 } // namespace vte::test
