@@ -21,7 +21,7 @@
 //   a configuration key       the loadout's value as a save would store it; "PlaneName"
 //   "@Section/Key", "@writes" a value of the store; every write since start-up, in order
 //   "shown"                   every modal so far, " | " between them
-//   "pos", "focus", "taborder", "drop", "size:Name"
+//   "pos", "focus", "taborder" (Tab from the focus round to it), "drop", "size:Name"
 // {dir}, {home} and {filter} stand for the test's folder, the home folder and
 // the file dialogs' filter.
 
@@ -38,7 +38,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QDragEnterEvent>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -104,65 +103,69 @@ struct WindowFixture
     {
         return root->objectName() == name ? root : root->findChild<QObject *>(name);
     }
+    template <typename T>
+    T *find(const QString &name)
+    {
+        return qobject_cast<T *>(find(&w(), name));
+    }
 
     void act(const QString &step)
     {
         const QString s = expand(step);
-        const QString word = s.section(QLatin1Char(' '), 0, 0);
         const QString rest = s.section(QLatin1Char(' '), 1);
-        if (s == QLatin1String("@fail")) {
-            memory.failFlush = true;
-        } else if (s.startsWith(QLatin1Char('@'))) {
-            const QString key = s.mid(1).section(QLatin1Char('='), 0, 0);
-            memory.sections[key.section(QLatin1Char('/'), 0, 0)][key.section(QLatin1Char('/'), 1)] =
-                s.section(QLatin1Char('='), 1);
-        } else if (s.startsWith(QLatin1String("> "))) {
-            dialogs.replies << s.mid(2);
-        } else if (word == QLatin1String("close")) {
-            w().close();
-        } else if (word == QLatin1String("minimize")) {
-            w().showMinimized();
-        } else if (word == QLatin1String("move")) {
-            w().move(rest.section(QLatin1Char(','), 0, 0).toInt(), rest.section(QLatin1Char(','), 1).toInt());
-        } else if (word == QLatin1String("show")) {
-            w().show();
-            QApplication::setActiveWindow(&w());
-            QVERIFY(QTest::qWaitForWindowActive(&w()));
-        } else if (word == QLatin1String("focus")) {
-            qobject_cast<QWidget *>(find(&w(), rest))->setFocus(Qt::TabFocusReason);
-        } else if (word == QLatin1String("key")) {
-            QTest::keySequence(QApplication::focusWidget(), QKeySequence(rest));
-        } else if (word == QLatin1String("drop")) {
-            drop(rest.split(QLatin1Char(' ')));
-        } else if (word == QLatin1String("file")) {
-            QFile file(dir.filePath(rest.section(QLatin1Char('='), 0, 0)));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(QByteArray(rest.section(QLatin1Char('='), 1).toInt(), '\0'));
-        } else {
+        const QString key = s.mid(1).section(QLatin1Char('='), 0, 0);
+        const std::map<QString, std::function<void()>> words{
+            {"@fail", [&] { memory.failFlush = true; }},
+            {"@", [&] { memory.sections[key.section('/', 0, 0)][key.section('/', 1)] = s.section('=', 1); }},
+            {">", [&] { dialogs.replies << s.mid(2); }},
+            {"close", [&] { w().close(); }},
+            {"minimize", [&] { w().showMinimized(); }},
+            {"move", [&] { w().move(rest.section(',', 0, 0).toInt(), rest.section(',', 1).toInt()); }},
+            {"show", [&] { show(); }},
+            {"focus", [&] { find<QWidget>(rest)->setFocus(Qt::TabFocusReason); }},
+            {"key", [&] { QTest::keySequence(QApplication::focusWidget(), QKeySequence(rest)); }},
+            {"drop", [&] { drop(rest.split(QLatin1Char(' '))); }},
+            {"file", [&] { writeZeros(rest.section('=', 0, 0), rest.section('=', 1).toInt()); }},
+        };
+        const QString word = s == QLatin1String("@fail") ? s : s.startsWith('@') ? QStringLiteral("@") : s.section(' ', 0, 0);
+        const auto found = words.find(word);
+        if (found != words.end())
+            found->second();
+        else
             choose(s.section(QLatin1Char('='), 0, 0), s.section(QLatin1Char('='), 1));
-        }
+    }
+
+    void show()
+    {
+        w().show();
+        QApplication::setActiveWindow(&w());
+        QVERIFY(QTest::qWaitForWindowActive(&w()));
+    }
+
+    void writeZeros(const QString &name, int size)
+    {
+        QFile file(dir.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(size, '\0')) == size);
     }
 
     void choose(const QString &name, const QString &value)
     {
         QObject *target = find(&w(), name);
         QVERIFY2(target, qPrintable(QStringLiteral("no control ") + name));
-        if (auto *list = qobject_cast<QListWidget *>(target)) {
+        if (auto *list = qobject_cast<QListWidget *>(target))
             list->setCurrentRow(value.toInt());
-        } else if (auto *box = qobject_cast<QComboBox *>(target)) {
+        else if (auto *box = qobject_cast<QComboBox *>(target))
             box->setCurrentIndex(value.toInt());
-        } else if (auto *tabs = qobject_cast<QTabWidget *>(target)) {
+        else if (auto *tabs = qobject_cast<QTabWidget *>(target))
             tabs->setCurrentIndex(value.toInt());
-        } else if (auto *field = qobject_cast<QLineEdit *>(target)) {
-            field->clear();
-            QTest::keyClicks(field, value);
-        } else if (auto *button = qobject_cast<QAbstractButton *>(target)) {
+        else if (auto *field = qobject_cast<QLineEdit *>(target))
+            field->clear(), QTest::keyClicks(field, value);
+        else if (auto *button = qobject_cast<QAbstractButton *>(target))
             button->click();
-        } else if (auto *action = qobject_cast<QAction *>(target)) {
+        else if (auto *action = qobject_cast<QAction *>(target))
             action->trigger();
-        } else {
+        else
             QTest::mouseDClick(qobject_cast<QWidget *>(target), Qt::LeftButton);
-        }
     }
 
     void drop(const QStringList &items)
@@ -177,11 +180,10 @@ struct WindowFixture
         }
         if (!urls.isEmpty())
             mime.setUrls(urls);
-        const QPoint centre = w().rect().center();
-        QDragEnterEvent enter(centre, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QDragEnterEvent enter(QPoint(), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&w(), &enter);
         // Sent even where the enter was refused: the window must judge the drop itself.
-        QDropEvent drop(QPointF(centre), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QDropEvent drop(QPointF(), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&w(), &drop);
         const auto verdict = [](const QEvent &e) { return e.isAccepted() ? "accepted" : "refused"; };
         dropped = QLatin1String(verdict(enter)) + QLatin1Char('/') + QLatin1String(verdict(drop));
@@ -191,27 +193,24 @@ struct WindowFixture
     {
         const QString name = expand(rawName);
         const Loadout &loadout = w().loadout();
-        if (name == QLatin1String("shown"))
-            return dialogs.log.join(QLatin1String(" | "));
-        if (name == QLatin1String("@writes"))
-            return memory.writeOrder.join(QLatin1Char(' '));
+        const QWidget *focus = QApplication::focusWidget();
+        const std::map<QString, std::function<QString()>> pseudo{
+            {"shown", [&] { return dialogs.log.join(QLatin1String(" | ")); }},
+            {"@writes", [&] { return memory.writeOrder.join(' '); }},
+            {"pos", [&] { return QStringLiteral("%1,%2").arg(w().x()).arg(w().y()); }},
+            {"focus", [&] { return focus ? focus->objectName() : QString(); }},
+            {"taborder", [&] { return tabOrder(); }},
+            {"drop", [&] { return dropped; }},
+            {"PlaneName", [&] { return loadout.selections().PlaneName; }},
+        };
+        if (pseudo.count(name))
+            return pseudo.at(name)();
         if (name.startsWith(QLatin1Char('@')))
-            return store.read(name.mid(1).section(QLatin1Char('/'), 0, 0), name.section(QLatin1Char('/'), 1),
-                              QStringLiteral("(none)"));
-        if (name == QLatin1String("pos"))
-            return QStringLiteral("%1,%2").arg(w().x()).arg(w().y());
-        if (name == QLatin1String("focus"))
-            return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
-        if (name == QLatin1String("drop"))
-            return dropped;
-        if (name == QLatin1String("taborder"))
-            return tabOrder();
+            return store.read(name.mid(1).section('/', 0, 0), name.section('/', 1), QStringLiteral("(none)"));
         if (name.startsWith(QLatin1String("size:"))) {
             const QFileInfo file(dir.filePath(name.mid(5)));
             return file.exists() ? QString::number(file.size()) : QStringLiteral("(none)");
         }
-        if (name == QLatin1String("PlaneName"))
-            return loadout.selections().PlaneName;
         if (configurationKeys().contains(name)) {
             MemoryStore saved;
             writeConfiguration(saved, 0, {}, loadout.catalogue(), loadout.selections(), loadout.schemePosition());
@@ -225,7 +224,6 @@ struct WindowFixture
         return name.endsWith(QLatin1Char('*')) ? entries(control) : textOf(control);
     }
 
-    // Tab from the focus round to it again.
     static QString tabOrder()
     {
         QStringList visited;
@@ -240,43 +238,40 @@ struct WindowFixture
     static QString entries(QObject *control)
     {
         QStringList all;
-        if (auto *list = qobject_cast<QListWidget *>(control)) {
-            for (int i = 0; i < list->count(); ++i)
-                all << list->item(i)->text();
-        } else if (auto *box = qobject_cast<QComboBox *>(control)) {
-            for (int i = 0; i < box->count(); ++i)
-                all << box->itemText(i);
-        } else if (auto *tabs = qobject_cast<QTabWidget *>(control)) {
-            for (int i = 0; i < tabs->count(); ++i)
-                all << tabs->tabText(i);
-        } else if (auto *widget = qobject_cast<QWidget *>(control)) {
-            for (const QAction *action : widget->actions())
-                all << (action->isSeparator() ? QStringLiteral("-") : action->text());
-        }
+        const auto *list = qobject_cast<QAbstractItemView *>(control);
+        const auto *box = qobject_cast<QComboBox *>(control);
+        const auto *tabs = qobject_cast<QTabWidget *>(control);
+        const QAbstractItemModel *model = list ? list->model() : box ? box->model() : nullptr;
+        for (int i = 0; model && i < model->rowCount(); ++i)
+            all << model->index(i, 0).data().toString();
+        for (int i = 0; tabs && i < tabs->count(); ++i)
+            all << tabs->tabText(i);
+        for (const QAction *action : model || tabs ? QList<QAction *>() : qobject_cast<QWidget *>(control)->actions())
+            all << (action->isSeparator() ? QStringLiteral("-") : action->text());
         return all.join(QLatin1Char('|'));
     }
 
     QString textOf(QObject *control)
     {
-        if (auto *list = qobject_cast<QListWidget *>(control)) {
-            const bool cyan = list->palette().color(QPalette::Base) == QColor(192, 255, 255);
-            return (list->currentItem() ? list->currentItem()->text() : QString()) + (cyan ? " [cyan]" : "");
-        }
+        const auto marked = [](const QWidget *widget, QPalette::ColorRole role, const QColor &colour, const char *mark) {
+            return widget->palette().color(role) == colour ? QLatin1String(mark) : QLatin1String();
+        };
+        if (auto *list = qobject_cast<QListWidget *>(control))
+            return (list->currentItem() ? list->currentItem()->text() : QString())
+                   + marked(list, QPalette::Base, QColor(192, 255, 255), " [cyan]");
         if (auto *box = qobject_cast<QComboBox *>(control))
             return box->currentText();
         if (auto *tabs = qobject_cast<QTabWidget *>(control))
             return tabs->tabText(tabs->currentIndex());
         if (auto *field = qobject_cast<QLineEdit *>(control))
-            return field->text() + (field->palette().color(QPalette::Text) == QColor(255, 0, 0) ? " [red]" : "");
+            return field->text() + marked(field, QPalette::Text, QColor(255, 0, 0), " [red]");
         if (auto *check = qobject_cast<QCheckBox *>(control))
             return check->isChecked() ? QStringLiteral("checked") : QStringLiteral("unchecked");
-        if (auto *label = qobject_cast<QLabel *>(control)) {
-            if (!label->pixmap().isNull())
-                return picture(label);
-            return label->text()
-                   + (label->autoFillBackground() ? QLatin1Char(' ') + label->palette().color(QPalette::Window).name()
-                                                  : QString());
-        }
+        auto *label = qobject_cast<QLabel *>(control);
+        if (label && !label->pixmap().isNull())
+            return picture(label);
+        if (label && label->autoFillBackground())
+            return label->text() + QLatin1Char(' ') + label->palette().color(QPalette::Window).name();
         return control->property(qobject_cast<QMenu *>(control) ? "title" : "text").toString();
     }
 
@@ -290,9 +285,9 @@ struct WindowFixture
     {
         const QImage image = label->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
         if (label->objectName() == QLatin1String("picPlane1")) {
-            const QImage source = qobject_cast<QLabel *>(find(&w(), QStringLiteral("picPlane0")))->pixmap().toImage();
-            const bool painted = image == recolored(source, w().loadout().selections().Color);
-            return painted ? QStringLiteral("painted") : QStringLiteral("stale");
+            const QImage source = find<QLabel>(QStringLiteral("picPlane0"))->pixmap().toImage();
+            return image == recolored(source, w().loadout().selections().Color) ? QStringLiteral("painted")
+                                                                                  : QStringLiteral("stale");
         }
         for (int n = 1; n <= 50; ++n) {
             if (image == resource("logos/logo", n))
