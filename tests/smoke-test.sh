@@ -24,7 +24,7 @@ for file in good short long missing; do
     export XDG_CONFIG_HOME="$work/config-$file"
     xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
         find() { timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n 1; }
-        "$1" "$2" &
+        "$1" "$2" 2>"$4" &
         pid=$!
         window=$(find "^Vantorel Plane Editor$")
         if [ "$3" != good ]; then
@@ -38,7 +38,8 @@ for file in good short long missing; do
         for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done
         kill -0 "$pid" 2>/dev/null && { kill "$pid"; exit 1; }
         wait "$pid"
-    ' smoke "$program" "$work/$file" "$file" || fail "$file: the editor did not start, show its window and close"
+    ' smoke "$program" "$work/$file" "$file" "$work/errors" || fail "$file: the editor did not start, show its window and close"
+    ! grep "VTEditor:" "$work/errors" || fail "$file: the editor complained on the way out"
     folder='C:'
     [ "$file" = good ] && folder="$work/"
     grep -q "^DefaultDir=$folder" "$XDG_CONFIG_HOME/VTEditor/VTEditor.ini" || fail "$file: DefaultDir is not $folder"

@@ -98,47 +98,36 @@ QByteArray goodPlane()
 }
 
 // Lays out what a row finds at its target; false where this machine cannot.
+// clang-format off
 bool prepare(const QString &path, const QString &setup, const QByteArray &content)
 {
     const QByteArray name = QFile::encodeName(path);
-    const QString argument = setup.section(QLatin1Char(' '), 1);
+    const QString folder = QFileInfo(path).path(), argument = setup.section(QLatin1Char(' '), 1);
     const auto readOnly = QFileDevice::ReadOwner | QFileDevice::ReadOther;
-    if (setup.startsWith(QLatin1String("size "))) {
-        QFile file(path);
-        return file.open(QIODevice::WriteOnly) && file.write(goodPlane().left(argument.toLongLong())) >= 0
-               && file.resize(argument.toLongLong()); // past the record, a hole the file system does not store
-    }
-    if (setup.startsWith(QLatin1String("byte "))) {
-        QByteArray bytes = goodPlane();
-        bytes[argument.section(QLatin1Char('='), 0, 0).toInt()] = char(argument.section(QLatin1Char('='), 1).toInt());
-        return writeFile(path, bytes);
-    }
-    if (setup == QLatin1String("folder"))
-        return QDir().mkdir(path);
-    if (setup == QLatin1String("fifo"))
-        return ::mkfifo(name.constData(), 0644) == 0;
-    if (setup == QLatin1String("device")) // a null device of its own: nothing of the system's is at stake
-        return ::mknod(name.constData(), S_IFCHR | 0666, makedev(1, 3)) == 0;
-    if (setup == QLatin1String("unreadable"))
-        return writeFile(path, content, QFileDevice::WriteOwner | QFileDevice::WriteOther);
-    if (setup == QLatin1String("existing"))
-        return writeFile(path, content);
-    if (setup == QLatin1String("read-only"))
-        return writeFile(path, content, readOnly);
-    if (setup == QLatin1String("under a file"))
-        return writeFile(QFileInfo(path).path(), content);
-    if (setup == QLatin1String("read-only folder"))
-        return QDir().mkpath(QFileInfo(path).path())
-               && QFile::setPermissions(QFileInfo(path).path(), readOnly | QFileDevice::ExeOwner | QFileDevice::ExeOther);
-    return true;
+    QByteArray plane = goodPlane();
+    const std::map<QString, std::function<bool()>> kinds{
+        {"", [] { return true; }},
+        // Past the record, a hole the file system does not store.
+        {"size", [&] { return writeFile(path, plane.left(argument.toLongLong())) && QFile::resize(path, argument.toLongLong()); }},
+        {"byte", [&] { plane[argument.section('=', 0, 0).toInt()] = char(argument.section('=', 1).toInt()); return writeFile(path, plane); }},
+        {"folder", [&] { return QDir().mkdir(path); }},
+        {"fifo", [&] { return ::mkfifo(name.constData(), 0644) == 0; }},
+        // A null device of its own: nothing of the system's is at stake.
+        {"device", [&] { return ::mknod(name.constData(), S_IFCHR | 0666, makedev(1, 3)) == 0; }},
+        {"unreadable", [&] { return writeFile(path, content, QFileDevice::WriteOwner | QFileDevice::WriteOther); }},
+        {"existing", [&] { return writeFile(path, content); }},
+        {"read-only", [&] { return writeFile(path, content, readOnly); }},
+        {"under-a-file", [&] { return writeFile(folder, content); }},
+        {"read-only-folder", [&] { return QDir().mkdir(folder) && QFile::setPermissions(folder, readOnly | QFileDevice::ExeOwner | QFileDevice::ExeOther); }},
+    };
+    return kinds.at(setup.section(QLatin1Char(' '), 0, 0))();
 }
+// clang-format on
 
 bool matches(const QString &text, const QString &pattern)
 {
-    return QRegularExpression(QRegularExpression::anchoredPattern(pattern),
-                              QRegularExpression::DotMatchesEverythingOption)
-        .match(text)
-        .hasMatch();
+    const auto options = QRegularExpression::DotMatchesEverythingOption;
+    return QRegularExpression(QRegularExpression::anchoredPattern(pattern), options).match(text).hasMatch();
 }
 
 } // namespace
@@ -191,7 +180,7 @@ private slots:
         QTest::newRow("export into a folder that is not there") << "export" << "missing/Kite" << "" << SameUser << notWritten;
         QTest::newRow("export under a name file names forbid") << "export" << "Kite/Mk 2" << "" << SameUser << notWritten;
         QTest::newRow("export onto a read-only file") << "export" << "Kite" << "read-only" << OrdinaryUser << "Plane File Could Not Be Written\nPermission denied";
-        QTest::newRow("export into a read-only folder") << "export" << "locked/Kite" << "read-only folder" << OrdinaryUser << notWritten;
+        QTest::newRow("export into a read-only folder") << "export" << "locked/Kite" << "read-only-folder" << OrdinaryUser << notWritten;
         QTest::newRow("export as the disk fills up") << "export" << "Kite" << "existing" << SmallFileLimit << notWritten;
         QTest::newRow("export onto a FIFO") << "export" << "Kite" << "fifo" << SameUser << "Plane File Could Not Be Written\nNot a regular file";
         QTest::newRow("export onto a character device") << "export" << "Kite" << "device" << SameUser << "Plane File Could Not Be Written\nNot a regular file";
@@ -238,7 +227,7 @@ private slots:
         QTest::newRow("read-only") << "VTEditor.ini" << "read-only" << OrdinaryUser << "Alpha Empty message VTEditor: Plane Settings Could Not Be Saved\n.*VTEditor.ini cannot be written.*";
         // Nothing it holds is known, so writing over it would lose it all.
         QTest::newRow("no read rights") << "VTEditor.ini" << "unreadable" << OrdinaryUser << "Empty Empty message VTEditor: Plane Settings Could Not Be Saved\n.*VTEditor.ini cannot be read";
-        QTest::newRow("its folder cannot be made") << "file/VTEditor.ini" << "under a file" << SameUser << "Empty Empty message VTEditor: Plane Settings Could Not Be Saved\n.*VTEditor.ini cannot be written";
+        QTest::newRow("its folder cannot be made") << "file/VTEditor.ini" << "under-a-file" << SameUser << "Empty Empty message VTEditor: Plane Settings Could Not Be Saved\n.*VTEditor.ini cannot be written";
         QTest::newRow("a folder in its place") << "VTEditor.ini" << "folder" << SameUser << "Empty Empty message VTEditor: Plane Settings Could Not Be Saved\n.*VTEditor.ini is not a regular file";
         QTest::newRow("the disk fills up") << "VTEditor.ini" << "existing" << SmallFileLimit << "Alpha Empty message VTEditor: Plane Settings Could Not Be Saved\n.*VTEditor.ini cannot be written.*";
     }

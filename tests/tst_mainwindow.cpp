@@ -152,6 +152,7 @@ private slots:
     void keyboard() { run(); }
     void texts_data();
     void texts();
+    void placedAsDesigned();
     void namedForAssistiveTools();
     void realDialogs_data();
     void realDialogs();
@@ -242,13 +243,13 @@ void TestMainWindow::startAndStop_data()
 {
     columns();
     row("empty store", {}, {"pos=66,66", "SSTab1=Armor/Engine", "mnuToolsClearEmpty(0)=Empty", "mnuToolsLoadEmpty(3)=Empty", "mnuToolsSaveEmpty(1)=Empty", "PlaneType=5", "ArmorWings=12", "Color3=65535", "LogoTail=46", "imgNose=logo 46", "lblGunLocation(0)=Lower Inner Wing", "txtTotalWeight=5960", "PlaneName=", "@writes="});
-    row("stored placement and tab", {"@Settings/MainLeft=1500", "@Settings/MainTop=3000", "@Settings/Display=1"}, {"pos=100,200", "SSTab1=Guns"});
+    row("stored placement and tab", {"@Settings/MainLeft=1500", "@Settings/MainTop=3000", "@Settings/MainWidth=9000", "@Settings/MainHeight=7500", "@Settings/Display=1"}, {"pos=100,200", "size=600,500", "SSTab1=Guns"});
     row("letters, Display 9", {"@Settings/MainLeft=abc", "@Settings/MainTop=abc", "@Settings/Display=9"}, {"pos=66,66", "SSTab1=Color Schemes"});
     row("empty texts, Display x", {"@Settings/MainLeft=", "@Settings/MainTop=", "@Settings/Display=x"}, {"pos=66,66", "SSTab1=Color Schemes"});
     row("overflowing number, Display -1", {"@Settings/MainLeft=1e400", "@Settings/Display=-1"}, {"pos=66,66", "SSTab1=Color Schemes"});
     row("far off every screen, Display 5", {"@Settings/MainLeft=-900000", "@Settings/MainTop=-900000", "@Settings/Display=5"}, {"pos=66,66", "SSTab1=Color Schemes"});
     row("stored configuration names", {"@Plane1/MenuName=Alpha"}, {"mnuToolsClearEmpty(1)=Alpha", "mnuToolsLoadEmpty(1)=Alpha", "mnuToolsSaveEmpty(1)=Alpha", "mnuToolsLoadEmpty(0)=Empty"});
-    row("shutdown writes the six settings", {"SSTab1=4", "move 200,100", "close"}, {"@writes=Settings/MainLeft Settings/MainTop Settings/MainWidth Settings/MainHeight Settings/DefaultDir Settings/Display", "@Settings/MainLeft=3000", "@Settings/MainTop=1500", "@Settings/Display=4", "@Settings/DefaultDir=C:\\Program Files\\Halvery Games\\Vantorel\\Planes"});
+    row("shutdown writes the six settings", {"@Settings/MainWidth=9000", "@Settings/MainHeight=7500", "SSTab1=4", "move 200,100", "close"}, {"@writes=Settings/MainLeft Settings/MainTop Settings/MainWidth Settings/MainHeight Settings/DefaultDir Settings/Display", "@Settings/MainLeft=3000", "@Settings/MainTop=1500", "@Settings/MainWidth=9000", "@Settings/MainHeight=7500", "@Settings/Display=4", "@Settings/DefaultDir=C:\\Program Files\\Halvery Games\\Vantorel\\Planes"});
     row("File > Exit", {"SSTab1=2", "mnuFileExit"}, {"@Settings/Display=2"});
     row("minimised: nothing written", {"SSTab1=2", "minimize", "close"}, {"@writes=", "@Settings/Display=(none)"});
     row("File > New keeps paint and logos", {"SSTab1=3", "> #0c2238", "lblSecondColor", "imgLogo(7)", "lstGunType(0)=2", "cboHPLeft=3", "lstArmorTail=4", "chkNitro", "cboPlaneType=1", "mnuFileNew"}, {"PlaneName=New", "PlaneType=5", "GunType0=5", "HPLeft=0", "ArmorTail=12", "EngineType=0", "ColorScheme=4", "Color2=3678732", "LogoNose=7", "txtTotalWeight=5960", "shown=color #00ff00"});
@@ -360,6 +361,40 @@ void TestMainWindow::texts()
         f.act(QStringLiteral("mnuHelpAbout"));
     }
     QCOMPARE(name + QLatin1Char('=') + seen, text);
+}
+
+// Where the design puts each control, in twips at 15 to the pixel: the frame's
+// under the toolbar (420 twips), the tabs' under their tab row (360); a width
+// or height of 0 is a caption's, which may grow to hold its text.
+void TestMainWindow::placedAsDesigned()
+{
+    // clang-format off
+    const QStringList design{
+        "lblPlaneName 120 660 0 0", "txtPlaneName 1140 600 1335 285", "lblPlaneType 2700 660 0 0", "cboPlaneType 3660 600 2415 315", "SSTab1 60 1020 7575 0",
+        "lblArmorNose 180 540 0 0", "lstArmorNose 660 840 435 2595", "lstArmorTail 1560 840 435 2595", "lstArmorWings 2400 840 435 2595", "lblEngineType 3600 540 0 0",
+        "lstEngineType 3660 840 855 645", "chkNitro 4920 840 795 315", "lblPlaneSpeed 3660 1800 0 0", "txtPlaneSpeed 3660 2100 1335 285",
+        "lblGunLocation(0) 240 420 0 3435", "lblGunLocation(3) 5640 420 0 3435", "cmdGun(0) 360 840 1455 375", "cmdGun(2) 3960 840 1455 375",
+        "lstGunType(0) 360 1320 1455 1230", "lstGunType(3) 5760 1305 1455 1230", "lstBullets(1) 2160 2640 1455 1035", "lstBullets(3) 5760 2640 1455 1035",
+        "lblHPLeft 240 480 0 0", "cboHPLeft 120 780 615 315", "cboHPRight 3900 720 615 315", "lstLHP(0) 120 1200 890 2400", "lstLHP(3) 2820 1200 890 2400",
+        "lstRHP(0) 3900 1200 890 2400", "lstRHP(3) 6600 1200 890 2400", "lblLeftHP 120 3660 0 0", "lblRightHP 3900 3660 0 0",
+        "lblFirstColor 480 480 915 285", "lblSecondColor 1560 480 915 285", "lblThirdColor 2640 480 915 285", "lblCost 540 780 2955 255", "cboSchemes 4740 480 2475 315",
+        "picPlane1 780 1020 2500 2500", "cmdRedraw 3360 1920 1215 315", "picPlane0 4620 1020 2500 2500",
+        "imgLogo(0) 1620 1260 555 555", "imgLogo(19) 6480 1800 555 555", "imgLogo(40) 1620 3420 555 555", "imgNose 1620 630 555 555", "imgTail 3600 630 555 555", "imgWing 5580 630 555 555"};
+    // clang-format on
+    WindowFixture f;
+    QStringList misplaced;
+    for (const QString &line : design) {
+        const QStringList field = line.split(QLatin1Char(' '));
+        const QWidget *control = f.find<QWidget>(field[0]);
+        const int under = control->parentWidget() == f.w().centralWidget() ? 420 : 360;
+        const QRect shown(control->x(), control->y(), field[3] == QLatin1String("0") ? 0 : control->width(),
+                          field[4] == QLatin1String("0") ? 0 : control->height());
+        const QRect expected(field[1].toInt() / 15, (field[2].toInt() - under) / 15, field[3].toInt() / 15,
+                             field[4].toInt() / 15);
+        if (shown != expected)
+            misplaced << field[0];
+    }
+    QCOMPARE(misplaced.join(QLatin1Char(' ')), QString());
 }
 
 // What a screen reader announces: every control that takes the focus, every
@@ -493,6 +528,14 @@ void TestMainWindow::drawn()
                 if (!f.w().rect().contains(QRect(child->mapTo(&f.w(), QPoint()), child->size())))
                     cut << child->objectName();
             }
+        }
+    }
+    // The frame's controls stand apart, as the design has them.
+    const QList<QWidget *> frame = f.w().centralWidget()->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+    for (const QWidget *one : frame) {
+        for (const QWidget *other : frame) {
+            if (one < other && one->geometry().intersects(other->geometry()))
+                cut << one->objectName() + QLatin1Char('+') + other->objectName();
         }
     }
     QCOMPARE(cut.join(QLatin1Char(' ')), QString());

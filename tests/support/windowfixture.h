@@ -21,7 +21,7 @@
 //   a configuration key       the loadout's value as a save would store it; "PlaneName"
 //   "@Section/Key", "@writes" a value of the store; every write since start-up, in order
 //   "shown"                   every modal so far, " | " between them
-//   "pos", "focus", "taborder" (Tab from the focus round to it), "drop", "size:Name"
+//   "pos", "size", "focus", "taborder" (Tab from the focus round to it), "drop", "size:Name"
 // {dir}, {home} and {filter} stand for the test's folder, the home folder and
 // the file dialogs' filter.
 
@@ -198,6 +198,7 @@ struct WindowFixture
             {"shown", [&] { return dialogs.log.join(QLatin1String(" | ")); }},
             {"@writes", [&] { return memory.writeOrder.join(' '); }},
             {"pos", [&] { return QStringLiteral("%1,%2").arg(w().x()).arg(w().y()); }},
+            {"size", [&] { return QStringLiteral("%1,%2").arg(w().width()).arg(w().height()); }},
             {"focus", [&] { return focus ? focus->objectName() : QString(); }},
             {"taborder", [&] { return tabOrder(); }},
             {"drop", [&] { return dropped; }},
