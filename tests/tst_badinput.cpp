@@ -9,10 +9,6 @@
 #include "configs/windowsettings.h"
 #include "planefile/planerecord.h"
 
-#include <QDirIterator>
-#include <QRegularExpression>
-#include <QSettings>
-
 #include <csignal>
 #include <functional>
 
@@ -149,42 +145,49 @@ private slots:
     // clang-format off
     void refused_data()
     {
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<QString>("target");
-        QTest::addColumn<QString>("setup");
+        QTest::addColumn<QString>("command"); // open or export a plane file, or save a configuration
+        QTest::addColumn<QString>("target");  // a plane file, or the settings file the window runs on
+        QTest::addColumn<QString>("setup");   // what lies there
         QTest::addColumn<int>("child");
-        QTest::addColumn<QString>("message"); // a pattern: ".+" stands for the system's reason
+        QTest::addColumn<QString>("seen");    // slot 1, slot 2 and the last message; ".+" for the system's reason
+        const auto row = [](const char *name, const char *command, const char *target, const QString &setup, int child, const QString &message) { QTest::newRow(name) << command << target << setup << child << (message.contains("Settings") ? "" : "Empty Empty message VTEditor: ") + message; };
         const auto byte = [](int offset, int value) { return QStringLiteral("byte %1=%2").arg(offset).arg(value); };
-        const QString size = QStringLiteral("Plane File Size Incorrect"), notRead = QStringLiteral("Plane File Could Not Be Read\n.+"), notWritten = QStringLiteral("Plane File Could Not Be Written\n.+"), content = QStringLiteral("Plane File Contents Incorrect\n");
-        QTest::newRow("open an empty file") << "open" << "Kite" << "size 0" << SameUser << size;
-        QTest::newRow("open 1 byte") << "open" << "Kite" << "size 1" << SameUser << size;
-        QTest::newRow("open 203 bytes") << "open" << "Kite" << "size 203" << SameUser << size;
-        QTest::newRow("open 205 bytes") << "open" << "Kite" << "size 205" << SameUser << size;
-        QTest::newRow("open 1 GiB, sparse") << "open" << "Kite" << "size 1073741824" << SameUser << size;
-        QTest::newRow("open a folder") << "open" << "Kite" << "folder" << SameUser << size;
-        QTest::newRow("open a FIFO, never reading it") << "open" << "Kite" << "fifo" << SameUser << size;
-        QTest::newRow("open a character device") << "open" << "Kite" << "device" << SameUser << size;
-        QTest::newRow("open a file gone since it was chosen") << "open" << "Kite" << "" << SameUser << notRead;
-        QTest::newRow("open without read rights") << "open" << "Kite" << "unreadable" << OrdinaryUser << notRead;
-        QTest::newRow("open plane type 11") << "open" << "Kite" << byte(Offset::PlaneType, 11) << SameUser << content + "PlaneType = 11";
-        QTest::newRow("open engine 6") << "open" << "Kite" << byte(Offset::EngineCode, 6) << SameUser << content + "EngineCode = 6";
-        QTest::newRow("open 5 right hard points") << "open" << "Kite" << byte(Offset::HPLeft + 4, 5) << SameUser << content + "HPRight = 5";
-        QTest::newRow("open scheme 14") << "open" << "Kite" << byte(Offset::ColorScheme, 14) << SameUser << content + "ColorScheme = 14";
-        QTest::newRow("open tail logo 50") << "open" << "Kite" << byte(Offset::LogoNose + 4, 50) << SameUser << content + "LogoTail = 50";
-        QTest::newRow("open wing armour 255") << "open" << "Kite" << byte(Offset::NoseArmor + 8, 255) << SameUser << content + "WingArmor = 255";
-        QTest::newRow("open gun layout 208") << "open" << "Kite" << byte(Offset::GunLayout, 208) << SameUser << content + "GunLayout = 208";
-        QTest::newRow("open gun 2 type 6") << "open" << "Kite" << byte(Offset::GunType0 + 8, 6) << SameUser << content + "GunType2 = 6";
-        QTest::newRow("open ammunition 3 kind 5") << "open" << "Kite" << byte(Offset::Bullets0 + 12, 5) << SameUser << content + "Bullets3 = 5";
-        QTest::newRow("open left rocket 1 kind 12") << "open" << "Kite" << byte(Offset::LHP0 + 4, 12) << SameUser << content + "LHP1 = 12";
-        QTest::newRow("open right rocket 3 kind 255") << "open" << "Kite" << byte(Offset::RHP0 + 12, 255) << SameUser << content + "RHP3 = 255";
-        QTest::newRow("export into a folder that is not there") << "export" << "missing/Kite" << "" << SameUser << notWritten;
-        QTest::newRow("export under a name file names forbid") << "export" << "Kite/Mk 2" << "" << SameUser << notWritten;
-        QTest::newRow("export onto a read-only file") << "export" << "Kite" << "read-only" << OrdinaryUser << "Plane File Could Not Be Written\nPermission denied";
-        QTest::newRow("export into a read-only folder") << "export" << "locked/Kite" << "read-only-folder" << OrdinaryUser << notWritten;
-        QTest::newRow("export as the disk fills up") << "export" << "Kite" << "existing" << SmallFileLimit << notWritten;
-        QTest::newRow("export onto a FIFO") << "export" << "Kite" << "fifo" << SameUser << "Plane File Could Not Be Written\nNot a regular file";
-        QTest::newRow("export onto a character device") << "export" << "Kite" << "device" << SameUser << "Plane File Could Not Be Written\nNot a regular file";
-        QTest::newRow("export onto a folder") << "export" << "Kite" << "folder" << SameUser << "Plane File Could Not Be Written\nNot a regular file";
+        const QString size = "Plane File Size Incorrect", notRead = "Plane File Could Not Be Read\n.+", notWritten = "Plane File Could Not Be Written\n.+", content = "Plane File Contents Incorrect\n", notSaved = " message VTEditor: Plane Settings Could Not Be Saved\n.*VTEditor.ini ";
+        row("open an empty file", "open", "Kite", "size 0", SameUser, size);
+        row("open 1 byte", "open", "Kite", "size 1", SameUser, size);
+        row("open 203 bytes", "open", "Kite", "size 203", SameUser, size);
+        row("open 205 bytes", "open", "Kite", "size 205", SameUser, size);
+        row("open 1 GiB, sparse", "open", "Kite", "size 1073741824", SameUser, size);
+        row("open a folder", "open", "Kite", "folder", SameUser, size);
+        row("open a FIFO, never reading it", "open", "Kite", "fifo", SameUser, size);
+        row("open a character device", "open", "Kite", "device", SameUser, size);
+        row("open a file gone since it was chosen", "open", "Kite", "", SameUser, notRead);
+        row("open without read rights", "open", "Kite", "unreadable", OrdinaryUser, notRead);
+        row("open plane type 11", "open", "Kite", byte(Offset::PlaneType, 11), SameUser, content + "PlaneType = 11");
+        row("open engine 6", "open", "Kite", byte(Offset::EngineCode, 6), SameUser, content + "EngineCode = 6");
+        row("open 5 right hard points", "open", "Kite", byte(Offset::HPLeft + 4, 5), SameUser, content + "HPRight = 5");
+        row("open scheme 14", "open", "Kite", byte(Offset::ColorScheme, 14), SameUser, content + "ColorScheme = 14");
+        row("open tail logo 50", "open", "Kite", byte(Offset::LogoNose + 4, 50), SameUser, content + "LogoTail = 50");
+        row("open wing armour 255", "open", "Kite", byte(Offset::NoseArmor + 8, 255), SameUser, content + "WingArmor = 255");
+        row("open gun layout 208", "open", "Kite", byte(Offset::GunLayout, 208), SameUser, content + "GunLayout = 208");
+        row("open gun 2 type 6", "open", "Kite", byte(Offset::GunType0 + 8, 6), SameUser, content + "GunType2 = 6");
+        row("open ammunition 3 kind 5", "open", "Kite", byte(Offset::Bullets0 + 12, 5), SameUser, content + "Bullets3 = 5");
+        row("open left rocket 1 kind 12", "open", "Kite", byte(Offset::LHP0 + 4, 12), SameUser, content + "LHP1 = 12");
+        row("open right rocket 3 kind 255", "open", "Kite", byte(Offset::RHP0 + 12, 255), SameUser, content + "RHP3 = 255");
+        row("export into a folder that is not there", "export", "missing/Kite", "", SameUser, notWritten);
+        row("export under a name file names forbid", "export", "Kite/Mk 2", "", SameUser, notWritten);
+        row("export onto a read-only file", "export", "Kite", "read-only", OrdinaryUser, "Plane File Could Not Be Written\nPermission denied");
+        row("export into a read-only folder", "export", "locked/Kite", "read-only-folder", OrdinaryUser, notWritten);
+        row("export as the disk fills up", "export", "Kite", "existing", SmallFileLimit, notWritten);
+        row("export onto a FIFO", "export", "Kite", "fifo", SameUser, "Plane File Could Not Be Written\nNot a regular file");
+        row("export onto a character device", "export", "Kite", "device", SameUser, "Plane File Could Not Be Written\nNot a regular file");
+        row("export onto a folder", "export", "Kite", "folder", SameUser, "Plane File Could Not Be Written\nNot a regular file");
+        row("save with a read-only settings file", "save", "VTEditor.ini", "read-only", OrdinaryUser, "Alpha Empty" + notSaved + "cannot be written.*");
+        // Nothing it holds is known, so writing over it would lose it all.
+        row("save with an unreadable settings file", "save", "VTEditor.ini", "unreadable", OrdinaryUser, "Empty Empty" + notSaved + "cannot be read");
+        row("save where its folder cannot be made", "save", "file/VTEditor.ini", "under-a-file", SameUser, "Empty Empty" + notSaved + "cannot be written");
+        row("save with a folder in its place", "save", "VTEditor.ini", "folder", SameUser, "Empty Empty" + notSaved + "is not a regular file");
+        row("save as the disk fills up", "save", "VTEditor.ini", "existing", SmallFileLimit, "Alpha Empty" + notSaved + "cannot be written.*");
     }
     // clang-format on
     void refused()
@@ -193,63 +196,30 @@ private slots:
         QFETCH(QString, target);
         QFETCH(QString, setup);
         QFETCH(int, child);
-        QFETCH(QString, message);
+        QFETCH(QString, seen);
         const QString path = dir->filePath(target);
-        if (!prepare(path, setup, goodPlane()))
+        const bool settings = command == QLatin1String("save");
+        if (!prepare(path, setup, settings ? "[Plane1]\nMenuName=Alpha\n" : goodPlane()))
             QSKIP("this machine cannot lay out the target");
         const QMap<QString, QByteArray> before = folderState(dir->path());
         const QString outcome = inChild(child, [&] {
-            WindowFixture f;
+            std::optional<IniFileStore> ini;
+            WindowFixture f(settings ? &ini.emplace(path) : nullptr);
             for (const char *step : {"txtPlaneName=Kite", "lstGunType(1)=3", "cboHPRight=2"})
                 f.act(QLatin1String(step));
             const PlaneSelections loadout = f.w().loadout().selections();
             const int scheme = f.w().loadout().schemePosition();
-            f.act(QStringLiteral("> ") + path);
-            f.act(command == QLatin1String("open") ? QStringLiteral("mnuFileOpen") : QStringLiteral("mnuFileSaveAs"));
-            f.act(QStringLiteral("close"));
+            const QStringList steps = settings ? QStringList{"> yes", "> Bravo", "mnuToolsSaveEmpty(2)"}
+                                               : QStringList{"> " + path, command == "open" ? "mnuFileOpen" : "mnuFileSaveAs"};
+            for (const QString &step : steps + QStringList{"close"})
+                f.act(step);
             const bool kept = f.w().loadout().selections() == loadout && f.w().loadout().schemePosition() == scheme;
-            return f.dialogs.log.mid(1).join(QLatin1String(" | ")) + (kept ? "" : " [loadout changed]")
-                   + " [DefaultDir " + f.shown(QStringLiteral("@Settings/DefaultDir")) + ']';
-        });
-        QVERIFY2(matches(outcome, "message VTEditor: " + message
-                                      + QRegularExpression::escape(" [DefaultDir " + WindowSettings::defaultPlanesDir() + ']')),
-                 qPrintable(outcome));
-        QCOMPARE(folderState(dir->path()), before);
-    }
-
-    // clang-format off
-    void unusableSettingsFile_data()
-    {
-        QTest::addColumn<QString>("target");
-        QTest::addColumn<QString>("setup");
-        QTest::addColumn<int>("child");
-        QTest::addColumn<QString>("seen"); // the stored slot 1, the slot saved into, then the message
-        QTest::newRow("read-only") << "VTEditor.ini" << "read-only" << OrdinaryUser << "Alpha Empty message VTEditor: Plane Settings Could Not Be Saved\n.*VTEditor.ini cannot be written.*";
-        // Nothing it holds is known, so writing over it would lose it all.
-        QTest::newRow("no read rights") << "VTEditor.ini" << "unreadable" << OrdinaryUser << "Empty Empty message VTEditor: Plane Settings Could Not Be Saved\n.*VTEditor.ini cannot be read";
-        QTest::newRow("its folder cannot be made") << "file/VTEditor.ini" << "under-a-file" << SameUser << "Empty Empty message VTEditor: Plane Settings Could Not Be Saved\n.*VTEditor.ini cannot be written";
-        QTest::newRow("a folder in its place") << "VTEditor.ini" << "folder" << SameUser << "Empty Empty message VTEditor: Plane Settings Could Not Be Saved\n.*VTEditor.ini is not a regular file";
-        QTest::newRow("the disk fills up") << "VTEditor.ini" << "existing" << SmallFileLimit << "Alpha Empty message VTEditor: Plane Settings Could Not Be Saved\n.*VTEditor.ini cannot be written.*";
-    }
-    // clang-format on
-    void unusableSettingsFile()
-    {
-        QFETCH(QString, target);
-        QFETCH(QString, setup);
-        QFETCH(int, child);
-        QFETCH(QString, seen);
-        const QString path = dir->filePath(target);
-        QVERIFY(prepare(path, setup, "[Plane1]\nMenuName=Alpha\n"));
-        const QMap<QString, QByteArray> before = folderState(dir->path());
-        const QString outcome = inChild(child, [&] {
-            IniFileStore store(path);
-            WindowFixture f(&store);
-            for (const char *step : {"> yes", "> Bravo", "mnuToolsSaveEmpty(2)", "close"})
-                f.act(QLatin1String(step));
             return f.shown(QStringLiteral("mnuToolsLoadEmpty(1)")) + ' ' + f.shown(QStringLiteral("mnuToolsLoadEmpty(2)"))
-                   + ' ' + f.dialogs.log.last();
+                   + ' ' + f.dialogs.log.last() + (kept ? "" : " [loadout changed]") + " [DefaultDir "
+                   + f.shown(QStringLiteral("@Settings/DefaultDir")) + ']';
         });
-        QVERIFY2(matches(outcome, seen), qPrintable(outcome));
+        QVERIFY2(matches(outcome, seen + QRegularExpression::escape(" [DefaultDir " + WindowSettings::defaultPlanesDir() + ']')),
+                 qPrintable(outcome));
         QCOMPARE(folderState(dir->path()), before);
     }
 

@@ -10,15 +10,6 @@
 #include "editor/twips.h"
 #include "version.h"
 
-#include <QAccessible>
-#include <QColorDialog>
-#include <QFileDialog>
-#include <QInputDialog>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QTimer>
-#include <QToolBar>
-
 using namespace vte;
 using namespace vte::test;
 
@@ -26,12 +17,6 @@ namespace {
 
 using Steps = QStringList;
 using Shows = QStringList;
-
-void columns()
-{
-    QTest::addColumn<Steps>("steps");
-    QTest::addColumn<Shows>("shows");
-}
 
 void row(const char *name, const Steps &steps, const Shows &shows)
 {
@@ -138,20 +123,8 @@ class TestMainWindow : public QObject
     Q_OBJECT
 
 private slots:
-    void controls_data();
-    void controls() { run(); }
-    void messages_data();
-    void messages() { run(); }
-    void startAndStop_data();
-    void startAndStop() { run(); }
-    void configurations_data();
-    void configurations() { run(); }
-    void planeFiles_data();
-    void planeFiles() { run(); }
-    void keyboard_data();
-    void keyboard() { run(); }
-    void texts_data();
-    void texts();
+    void window_data();
+    void window();
     void placedAsDesigned();
     void namedForAssistiveTools();
     void realDialogs_data();
@@ -159,11 +132,9 @@ private slots:
     void drawn_data();
     void drawn();
 
-private:
-    static void run();
 };
 
-void TestMainWindow::run()
+void TestMainWindow::window()
 {
     QFETCH(Steps, steps);
     QFETCH(Shows, shows);
@@ -186,9 +157,11 @@ void TestMainWindow::run()
 }
 
 // clang-format off
-void TestMainWindow::controls_data()
+void TestMainWindow::window_data()
 {
-    columns();
+    QTest::addColumn<Steps>("steps");
+    QTest::addColumn<Shows>("shows");
+    // Each control forwards its choice to its rule; the window shows the result.
     row("plane type", {"cboPlaneType=2"}, {"PlaneType=2", "lblGunLocation(2)=Nose Turret", "txtPlaneWeight=5460", "txtMaximumWeight=15760", "txtEngineWeight=2500", "txtPlaneSpeed=113 mph", "cboSchemes*=The Gilded Rovers|Crown Flying Corps"});
     row("plane type: scheme back to the first", {"cboSchemes=1", "cboPlaneType=3"}, {"ColorScheme=4", "cboSchemes=The Gilded Rovers"});
     row("plane type: loadout kept", {"lstGunType(0)=1", "cboHPLeft=2", "lstArmorNose=3", "chkNitro", "cboPlaneType=0"}, {"PlaneType=0", "GunType0=1", "HPLeft=2", "ArmorNose=3", "EngineType=3"});
@@ -224,11 +197,7 @@ void TestMainWindow::controls_data()
     row("type changed on the scheme tab", {"SSTab1=3", "> #000080", "lblFirstColor", "cboPlaneType=3"}, {"picPlane0=scheme 11", "picPlane1=painted", "shown=color #ff0000"});
     row("type changed on another tab", {"SSTab1=3", "> #000080", "lblFirstColor", "SSTab1=0", "cboPlaneType=3"}, {"picPlane0=scheme 11", "picPlane1=stale", "shown=color #ff0000"});
     row("... until Redraw", {"SSTab1=3", "> #000080", "lblFirstColor", "SSTab1=0", "cboPlaneType=3", "SSTab1=3", "cmdRedraw"}, {"picPlane1=painted", "shown=color #ff0000"});
-}
-
-void TestMainWindow::messages_data()
-{
-    columns();
+    // The messages, word for word.
     row("mount button without a gun", {"cmdGun(0)"}, {modals({GunFirst}), "cmdGun(0)=N/A"});
     row("colour picker cancelled", {"SSTab1=3", "lblThirdColor"}, {modals({"color #ffff00", "message Color Selection: Cancelled"}), "Color3=65535", "picPlane1="});
     row("logo with no place ticked", {"imgLogo(0)", "imgLogo(5)"}, {modals({"message Logo Selection Required: Select One Or More Images To Re-Assign First"}), "LogoNose=0"});
@@ -237,11 +206,7 @@ void TestMainWindow::messages_data()
     row("export at the maximum", Heavy + Steps{"lstArmorNose=8", "txtPlaneName=Heavy", "mnuFileSaveAs"}, {modals({"save Save: Heavy in  [{filter}]"})});
     row("open a file of the wrong size; export starts there", {"file Short=203", "> {dir}/Short", "mnuFileOpen", "txtPlaneName=Kite", "mnuFileSaveAs"}, {modals({"open Open: {home} [{filter}]", "message VTEditor: Plane File Size Incorrect", "save Save: Kite in {dir}/ [{filter}]"})});
     row("About box", {"mnuHelpAbout"}, {modals({"exec About VTP Editor"})});
-}
-
-void TestMainWindow::startAndStop_data()
-{
-    columns();
+    // Start-up and shutdown with the settings store, File > New and the toolbar.
     row("empty store", {}, {"pos=66,66", "SSTab1=Armor/Engine", "mnuToolsClearEmpty(0)=Empty", "mnuToolsLoadEmpty(3)=Empty", "mnuToolsSaveEmpty(1)=Empty", "PlaneType=5", "ArmorWings=12", "Color3=65535", "LogoTail=46", "imgNose=logo 46", "lblGunLocation(0)=Lower Inner Wing", "txtTotalWeight=5960", "PlaneName=", "@writes="});
     row("stored placement and tab", {"@Settings/MainLeft=1500", "@Settings/MainTop=3000", "@Settings/MainWidth=9000", "@Settings/MainHeight=7500", "@Settings/Display=1"}, {"pos=100,200", "size=600,500", "SSTab1=Guns"});
     row("letters, Display 9", {"@Settings/MainLeft=abc", "@Settings/MainTop=abc", "@Settings/Display=9"}, {"pos=66,66", "SSTab1=Color Schemes"});
@@ -256,11 +221,7 @@ void TestMainWindow::startAndStop_data()
     row("toolbar New twice", {"SSTab1=3", "> #0c2238", "lblSecondColor", "lstGunType(0)=2", "cboSchemes=1", "New", "cboHPLeft=1", "New"}, {"PlaneName=New", "GunType0=5", "HPLeft=0", "ColorScheme=4", "Color2=3678732", "shown=color #00ff00"});
     row("toolbar Open", {"Open"}, {modals({"open Open: {home} [{filter}]"})});
     row("toolbar SaveAs", {"txtPlaneName=Kite", "SaveAs"}, {modals({"save Save: Kite in  [{filter}]"})});
-}
-
-void TestMainWindow::configurations_data()
-{
-    columns();
+    // The Tools menu.
     row("save", {"> yes", "> Alpha", "mnuToolsSaveEmpty(2)"}, {modals({Ask, named("Empty"), notice("Guns - HP"), Saved}), "@Plane2/MenuName=Alpha", "@Plane2/PlaneType=5", "@Plane2/LogoWing=46", "mnuToolsClearEmpty(2)=Alpha", "mnuToolsLoadEmpty(2)=Alpha", "mnuToolsSaveEmpty(2)=Alpha"});
     row("save declined", {"mnuToolsSaveEmpty(2)"}, {modals({Ask}), "@writes=", "mnuToolsSaveEmpty(2)=Empty"});
     row("save, name prompt cancelled", {"> yes", "mnuToolsSaveEmpty(2)"}, {modals({Ask, named("Empty"), notice("Guns - HP"), Saved}), "mnuToolsLoadEmpty(2)=Unknown2"});
@@ -279,11 +240,7 @@ void TestMainWindow::configurations_data()
     row("load declined", {"@Plane1/PlaneType=0", "lstArmorNose=3", "mnuToolsLoadEmpty(1)"}, {modals({loadAsk("Empty")}), "PlaneType=5", "ArmorNose=3"});
     row("load an unused slot", {"lstGunType(0)=2", "> yes", "mnuToolsLoadEmpty(3)"}, {modals({loadAsk("Empty"), Loaded}), "PlaneType=5", "ArmorNose=0", "GunType0=5", "LogoNose=46", "Color1=255", "PlaneName=Default Plane", "txtTotalWeight=5000"});
     row("save and load back", {"cboPlaneType=2", "lstGunType(1)=0", "lstGunType(3)=2", "cmdGun(3)", "cmdGun(3)", "cboHPLeft=1", "lstLHP(0)=4", "lstArmorWings=5", "> yes", "> Round", "mnuToolsSaveEmpty(3)", "mnuFileNew", "> yes", "mnuToolsLoadEmpty(3)"}, {modals({Ask, named("Empty"), Saved, loadAsk("Round"), Loaded}), "PlaneType=2", "GunType1=0", "GunType3=2", "SingleTwin=202", "LHP0=4", "ArmorWings=5"});
-}
-
-void TestMainWindow::planeFiles_data()
-{
-    columns();
+    // Plane files: the dialogs, export and open, drag and drop.
     row("open starts in the stored folder", {"@Settings/DefaultDir={dir}/", "mnuFileOpen"}, {modals({"open Open: {dir}/ [{filter}]"})});
     row("open starts at home when it is missing", {"mnuFileOpen", "close"}, {modals({"open Open: {home} [{filter}]"}), "@Settings/DefaultDir=C:\\Program Files\\Halvery Games\\Vantorel\\Planes"});
     row("export cancelled", {"txtPlaneName=Raven", "mnuFileSaveAs"}, {modals({"save Save: Raven in  [{filter}]"}), "size:Raven=(none)"});
@@ -294,11 +251,7 @@ void TestMainWindow::planeFiles_data()
     row("drop a text", {"file A=204", "drop text:{dir}/A"}, {"drop=refused/refused", "PlaneType=5"});
     row("drop a remote file", {"drop https://vantorel.org/planes/Kestrel"}, {"drop=refused/refused", "PlaneType=5"});
     row("drop a local and a remote file", {"file A=204", "drop {dir}/A https://vantorel.org/planes/B"}, {"drop=refused/refused", "PlaneType=5"});
-}
-
-void TestMainWindow::keyboard_data()
-{
-    columns();
+    // The keyboard.
     QString logos;
     for (int i = 0; i < 50; ++i)
         logos += elementName("imgLogo", i) + QLatin1Char(' ');
@@ -321,11 +274,7 @@ void TestMainWindow::keyboard_data()
     row("other keys on a swatch", {"show", "SSTab1=3", "focus lblFirstColor", "key A", "key Esc", "key Down"}, {"Color1=255"});
     row("Space on a logo", {"show", "SSTab1=4", "focus imgLogo(49)", "key Space"}, {"LogoNose=49", "LogoWing=49"});
     row("Return on a logo", {"show", "SSTab1=4", "chkNose", "chkWing", "focus imgLogo(0)", "key Return"}, {"LogoNose=46", "LogoTail=0"});
-}
-
-void TestMainWindow::texts_data()
-{
-    QTest::addColumn<QString>("text"); // "name=text", "name#property=value" or "name*=entries"
+    // Every caption, title, tooltip and menu text, and the About box's.
     const QString picker = QStringLiteral("#toolTip=Double-Click here to open the Color Picker");
     for (const QString &text : QStringList{
              "frmMain#windowTitle=Vantorel Plane Editor", "lblPlaneName=Plane Name", "lblPlaneType=Plane Type", "SSTab1*=Armor/Engine|Guns|Hard Points|Color Schemes|Logos",
@@ -345,23 +294,9 @@ void TestMainWindow::texts_data()
              "chkNose#text=Re-Assign", "chkTail#text=Re-Assign", "chkWing#text=Re-Assign", "lblLogoHelp=Select 1 or more Logos to re-assign, and then double click on the Icon you wish to use.",
              "frmAbout#windowTitle=About VTP Editor", "lblTitle=VTEditor", "lblVersion=Version " VTEDITOR_VERSION, "cmdOK=OK", "cmdSysInfo=&System Info...",
              "lblDescription=Manage all of your planes in easy and style.  Import an existing plane, make changes as required, and then export your plane complete with default ammo and rocket types.  By using the Tools Load/Save function, you can quickly create and load your favorite default settings via the System Registry, make any changes required and then export your plane .  Individual planes will automatically be saved with your ammo and rocket type choices."})
-        QTest::newRow(qPrintable(text.section(QLatin1Char('='), 0, 0))) << text;
+        QTest::newRow(qPrintable(text.section(QLatin1Char('='), 0, 0))) << Steps() << Shows{text};
 }
 // clang-format on
-
-// Read from the running window, or from the About box while Help > About shows it.
-void TestMainWindow::texts()
-{
-    QFETCH(QString, text);
-    WindowFixture f;
-    const QString name = text.section(QLatin1Char('='), 0, 0);
-    QString seen = f.shown(name);
-    if (seen == QLatin1String("(no such control)")) {
-        f.dialogs.onExec = [&](QDialog &about) { seen = f.shown(name, &about); };
-        f.act(QStringLiteral("mnuHelpAbout"));
-    }
-    QCOMPARE(name + QLatin1Char('=') + seen, text);
-}
 
 // Where the design puts each control, in twips at 15 to the pixel: the frame's
 // under the toolbar (420 twips), the tabs' under their tab row (360); a width

@@ -25,6 +25,7 @@
 // {dir}, {home} and {filter} stand for the test's folder, the home folder and
 // the file dialogs' filter.
 
+#include "about/frmabout.h"
 #include "about/sysinfo.h"
 #include "configs/configuration.h"
 #include "editor/frmmain.h"
@@ -32,20 +33,8 @@
 #include "support/memorystore.h"
 #include "support/scripteddialogs.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDir>
-#include <QDragEnterEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMenu>
-#include <QMimeData>
-#include <QTabWidget>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 
 #include <memory>
 
@@ -189,7 +178,7 @@ struct WindowFixture
         dropped = QLatin1String(verdict(enter)) + QLatin1Char('/') + QLatin1String(verdict(drop));
     }
 
-    QString shown(const QString &rawName, QObject *root = nullptr)
+    QString shown(const QString &rawName)
     {
         const QString name = expand(rawName);
         const Loadout &loadout = w().loadout();
@@ -217,9 +206,17 @@ struct WindowFixture
             writeConfiguration(saved, 0, {}, loadout.catalogue(), loadout.selections(), loadout.schemePosition());
             return saved.read(configurationSection(0), name, {});
         }
-        QObject *control = find(root ? root : &w(), name.section(QLatin1Char('#'), 0, 0).remove(QLatin1Char('*')));
-        if (!control)
-            return QStringLiteral("(no such control)");
+        const QString key = name.section(QLatin1Char('#'), 0, 0).remove(QLatin1Char('*'));
+        if (QObject *control = find(&w(), key))
+            return describe(control, name);
+        // The About box's controls, as Help > About shows them.
+        frmAbout about(dialogs, systemInfo, &w());
+        QObject *control = find(&about, key);
+        return control ? describe(control, name) : QStringLiteral("(no such control)");
+    }
+
+    QString describe(QObject *control, const QString &name)
+    {
         if (name.contains(QLatin1Char('#')))
             return control->property(name.section(QLatin1Char('#'), 1).toLatin1().constData()).toString();
         return name.endsWith(QLatin1Char('*')) ? entries(control) : textOf(control);
