@@ -6,42 +6,39 @@
 #include "about/sysinfo.h"
 #include "support/scripteddialogs.h"
 
-#include <QPushButton>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 
 using namespace vte;
 
 namespace {
 
-const QString MsinfoKey = QStringLiteral(R"(SOFTWARE\Microsoft\Shared Tools\MSINFO)");
-const QString LocationKey = QStringLiteral(R"(SOFTWARE\Microsoft\Shared Tools Location)");
-
-// A machine laid out by a case, logging every question asked of it.
+// A machine laid out by a case: it answers the questions the case lists
+// ("question=value" for a registry value) and logs every question asked.
 class ScriptedHost final : public SystemInfoHost
 {
 public:
-    QMap<QString, QString> registry; // "key|value name" -> text
-    QStringList files;               // files that exist, programs found and programs that start
+    QStringList answers;
     QStringList calls;
 
     std::optional<QString> registryValue(const QString &key, const QString &valueName) override
     {
-        calls << QStringLiteral("registry %1 %2").arg(key, valueName);
-        const QString name = key + QLatin1Char('|') + valueName;
-        return registry.contains(name) ? std::optional(registry[name]) : std::nullopt;
+        const QString question = ask(QStringLiteral("registry %1 %2").arg(key, valueName)) + QLatin1Char('=');
+        const QStringList found = answers.filter(QRegularExpression(QLatin1Char('^') + QRegularExpression::escape(question)));
+        return found.isEmpty() ? std::nullopt : std::optional(found.front().mid(question.size()));
     }
-    bool fileExists(const QString &path) override { return answer(QStringLiteral("exists "), path); }
-    QString findProgram(const QString &candidate) override
+    bool fileExists(const QString &path) override { return answers.contains(ask(QStringLiteral("exists ") + path)); }
+    QString findProgram(const QString &name) override
     {
-        return answer(QStringLiteral("find "), candidate) ? QStringLiteral("/found/") + candidate : QString();
+        return answers.contains(ask(QStringLiteral("find ") + name)) ? QStringLiteral("/found/") + name : QString();
     }
-    bool start(const QString &program) override { return answer(QStringLiteral("start "), program); }
+    bool start(const QString &program) override { return answers.contains(ask(QStringLiteral("start ") + program)); }
 
 private:
-    bool answer(const QString &question, const QString &path)
+    QString ask(const QString &question)
     {
-        calls << question + path;
-        return files.contains(question + path);
+        calls << question;
+        return question;
     }
 };
 
@@ -83,9 +80,8 @@ private slots:
         QFETCH(QRect, twips);
         const auto pixels = [](int value) { return qRound(value / 15.0); };
         const QRect expected(pixels(twips.x()), pixels(twips.y()), pixels(twips.width()), pixels(twips.height()));
-        const QWidget *widget = name == about->objectName() ? about.get() : about->findChild<QWidget *>(name);
-        const QRect shown = widget == about.get() ? QRect(QPoint(), about->maximumSize()) : widget->geometry();
-        QCOMPARE(shown, expected);
+        const QWidget *widget = about->findChild<QWidget *>(name);
+        QCOMPARE(widget ? widget->geometry() : QRect(QPoint(), about->maximumSize()), expected);
         QCOMPARE(about->minimumSize(), about->maximumSize());
         QCOMPARE(about->windowFlags() & (Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint | Qt::Dialog),
                  Qt::WindowCloseButtonHint | Qt::Dialog);
@@ -119,43 +115,35 @@ private slots:
     // clang-format off
     void systemInfo_data()
     {
-        QTest::addColumn<QString>("first");    // the program's path in the first registry place; null: none
-        QTest::addColumn<QString>("folder");   // its folder in the second place; null: none
-        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QStringList>("answers");
         QTest::addColumn<QStringList>("calls");
-        const QString tool = QStringLiteral(R"(C:\Tools\msinfo32.exe)"), inFolder = QStringLiteral(R"(C:\MSInfo\MSINFO32.EXE)");
-        const QString askFirst = "registry " + MsinfoKey + " PATH", askFolder = "registry " + LocationKey + " MSINFO", none;
+        const QString first = R"(registry SOFTWARE\Microsoft\Shared Tools\MSINFO PATH)", folder = R"(registry SOFTWARE\Microsoft\Shared Tools Location MSINFO)";
+        const QString tool = R"(C:\Tools\msinfo32.exe)", inFolder = R"(C:\MSInfo\MSINFO32.EXE)", inFolderKnown = folder + R"(=C:\MSInfo)";
         const QStringList candidates = systemInfoCandidates();
         QStringList searched;
         for (const QString &candidate : candidates)
             searched << "find " + candidate;
-        QTest::newRow("first place, started as it is") << tool << R"(C:\MSInfo)" << QStringList{"start " + tool} << QStringList{askFirst, "start " + tool};
-        QTest::newRow("only the folder, program there") << none << R"(C:\MSInfo)" << QStringList{"exists " + inFolder, "start " + inFolder} << QStringList{askFirst, askFolder, "exists " + inFolder, "start " + inFolder};
-        QTest::newRow("only the folder, program missing") << none << R"(C:\MSInfo)" << QStringList{"start " + inFolder} << QStringList{askFirst, askFolder, "exists " + inFolder} + searched;
-        QTest::newRow("first place fails to start") << tool << none << QStringList{} << QStringList{askFirst, "start " + tool};
-        QTest::newRow("folder fails to start") << none << R"(C:\MSInfo)" << QStringList{"exists " + inFolder} << QStringList{askFirst, askFolder, "exists " + inFolder, "start " + inFolder};
-        QTest::newRow("first place of another type") << "" << R"(C:\MSInfo)" << QStringList{"exists " + inFolder} << QStringList{askFirst, "start "};
-        QTest::newRow("nothing anywhere") << none << none << QStringList{} << QStringList{askFirst, askFolder} + searched;
+        QTest::newRow("first place, started as it is") << QStringList{first + '=' + tool, inFolderKnown, "start " + tool} << QStringList{first, "start " + tool};
+        QTest::newRow("only the folder, program there") << QStringList{inFolderKnown, "exists " + inFolder, "start " + inFolder} << QStringList{first, folder, "exists " + inFolder, "start " + inFolder};
+        QTest::newRow("only the folder, program missing") << QStringList{inFolderKnown, "start " + inFolder} << QStringList{first, folder, "exists " + inFolder} + searched;
+        QTest::newRow("first place fails to start") << QStringList{first + '=' + tool} << QStringList{first, "start " + tool};
+        QTest::newRow("folder fails to start") << QStringList{inFolderKnown, "exists " + inFolder} << QStringList{first, folder, "exists " + inFolder, "start " + inFolder};
+        QTest::newRow("first place of another type") << QStringList{first + '=', inFolderKnown, "exists " + inFolder} << QStringList{first, "start "};
+        QTest::newRow("nothing anywhere") << QStringList{} << QStringList{first, folder} + searched;
         if (candidates.size() < 2)
             return; // the registry names the program on this platform
-        QTest::newRow("the first candidate") << none << none << QStringList{"find " + candidates[0], "find " + candidates[1], "start /found/" + candidates[0]} << QStringList{askFirst, askFolder, searched[0], "start /found/" + candidates[0]};
-        QTest::newRow("a later candidate") << none << none << QStringList{"find " + candidates[1], "start /found/" + candidates[1]} << QStringList{askFirst, askFolder, searched[0], searched[1], "start /found/" + candidates[1]};
+        QTest::newRow("the first candidate") << QStringList{searched[0], searched[1], "start /found/" + candidates[0]} << QStringList{first, folder, searched[0], "start /found/" + candidates[0]};
+        QTest::newRow("a later candidate") << QStringList{searched[1], "start /found/" + candidates[1]} << QStringList{first, folder, searched[0], searched[1], "start /found/" + candidates[1]};
     }
     // clang-format on
     void systemInfo()
     {
-        QFETCH(QString, first);
-        QFETCH(QString, folder);
-        QFETCH(QStringList, files);
+        QFETCH(QStringList, answers);
         QFETCH(QStringList, calls);
-        if (!first.isNull())
-            host.registry[MsinfoKey + QStringLiteral("|PATH")] = first;
-        if (!folder.isNull())
-            host.registry[LocationKey + QStringLiteral("|MSINFO")] = folder;
-        host.files = files;
+        host.answers = answers;
         about->findChild<QPushButton *>(QStringLiteral("cmdSysInfo"))->click();
         QCOMPARE(host.calls, calls);
-        const bool started = calls.last().startsWith(QLatin1String("start")) && files.contains(calls.last());
+        const bool started = answers.contains(calls.last()) && calls.last().startsWith(QLatin1String("start"));
         QCOMPARE(dialogs.log, started ? QStringList()
                                       : QStringList{"message VTEditor: System Information Is Unavailable At This Time"});
     }

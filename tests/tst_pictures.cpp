@@ -1,9 +1,15 @@
 // The pictures drawn by scripts/draw-pictures.py, read back the way the editor
 // reads them: through Qt's readers and the compiled-in resources.
-#include <QCryptographicHash>
-#include <QFile>
-#include <QSet>
-#include <QTest>
+#include <QtTest>
+
+namespace {
+
+QString scheme(int number)
+{
+    return QStringLiteral(":/schemes/scheme%1.gif").arg(number, 2, 10, QLatin1Char('0'));
+}
+
+} // namespace
 
 class TestPictures : public QObject
 {
@@ -18,7 +24,7 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::addColumn<int>("size");
         for (int n = 1; n <= 33; ++n)
-            QTest::addRow("scheme %d", n) << QStringLiteral(":/schemes/scheme%1.gif").arg(n, 2, 10, QLatin1Char('0')) << 150;
+            QTest::addRow("scheme %d", n) << scheme(n) << 150;
         for (int n = 1; n <= 50; ++n)
             QTest::addRow("logo %d", n) << QStringLiteral(":/logos/logo%1.gif").arg(n, 2, 10, QLatin1Char('0')) << 30;
         for (const char *name : {"new", "open", "save"})
@@ -37,13 +43,11 @@ private slots:
             for (int x = 0; x < size; ++x)
                 ++count[image.pixel(x, y) & RGB_MASK];
         }
-        if (path.contains(QLatin1String("toolbar")))
-            QVERIFY(image.hasAlphaChannel());
-        if (path.endsWith(QLatin1String("-32.png")))
-            QVERIFY2(count.size() <= 16, qPrintable(QString::number(count.size())));
+        QVERIFY(image.hasAlphaChannel() || !path.contains(QLatin1String("toolbar")));
+        QVERIFY(count.size() <= 16 || !path.endsWith(QLatin1String("-32.png")));
         if (!path.contains(QLatin1String("scheme")))
             return;
-        // Sixteen colours at most, in the file's own table: Qt's reader hands back RGB32.
+        // Sixteen colours at most, by the file's own table: Qt's reader hands back RGB32.
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray head = file.read(13);
@@ -62,14 +66,12 @@ private slots:
 
     void schemesDiffer()
     {
-        QSet<QByteArray> seen;
+        QList<QImage> schemes;
         for (int n = 1; n <= 33; ++n) {
-            const QImage image = QImage(QStringLiteral(":/schemes/scheme%1.gif").arg(n, 2, 10, QLatin1Char('0')))
-                                     .convertToFormat(QImage::Format_RGB32);
-            seen.insert(QCryptographicHash::hash(QByteArrayView(image.constBits(), image.sizeInBytes()),
-                                                 QCryptographicHash::Sha1));
+            const QImage image = QImage(scheme(n)).convertToFormat(QImage::Format_RGB32);
+            QVERIFY2(!schemes.contains(image), qPrintable(scheme(n)));
+            schemes << image;
         }
-        QCOMPARE(seen.size(), 33);
     }
 };
 
