@@ -5,7 +5,7 @@
 //
 // Steps (act):
 //   "@Plane1/MenuName=Alpha"  puts a value in the store (not logged as a write);
-//                             "@fail" makes the store refuse every flush
+//                             "refuse" makes the store refuse every flush
 //   "> reply"                 answers the next question, prompt, file or colour dialog
 //   "name=value"              chooses a row of a list or box or a tab, or types a text
 //   "name"                    clicks a button or tick box, triggers an action,
@@ -103,38 +103,26 @@ struct WindowFixture
         const QString s = expand(step);
         const QString rest = s.section(QLatin1Char(' '), 1);
         const QString key = s.mid(1).section(QLatin1Char('='), 0, 0);
+        // clang-format off
         const std::map<QString, std::function<void()>> words{
-            {"@fail", [&] { memory.failFlush = true; }},
             {"@", [&] { memory.sections[key.section('/', 0, 0)][key.section('/', 1)] = s.section('=', 1); }},
             {">", [&] { dialogs.replies << s.mid(2); }},
+            {"refuse", [&] { memory.failFlush = true; }},
             {"close", [&] { w().close(); }},
             {"minimize", [&] { w().showMinimized(); }},
             {"move", [&] { w().move(rest.section(',', 0, 0).toInt(), rest.section(',', 1).toInt()); }},
-            {"show", [&] { show(); }},
+            {"show", [&] { w().show(); QApplication::setActiveWindow(&w()); QVERIFY(QTest::qWaitForWindowActive(&w())); }},
             {"focus", [&] { find<QWidget>(rest)->setFocus(Qt::TabFocusReason); }},
             {"key", [&] { QTest::keySequence(QApplication::focusWidget(), QKeySequence(rest)); }},
             {"drop", [&] { drop(rest.split(QLatin1Char(' '))); }},
-            {"file", [&] { writeZeros(rest.section('=', 0, 0), rest.section('=', 1).toInt()); }},
+            {"file", [&] { QFile file(dir.filePath(rest.section('=', 0, 0))); QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(rest.section('=', 1).toInt(), '\0')) >= 0); }},
         };
-        const QString word = s == QLatin1String("@fail") ? s : s.startsWith('@') ? QStringLiteral("@") : s.section(' ', 0, 0);
-        const auto found = words.find(word);
+        // clang-format on
+        const auto found = words.find(s.startsWith(QLatin1Char('@')) ? QStringLiteral("@") : s.section(' ', 0, 0));
         if (found != words.end())
             found->second();
         else
             choose(s.section(QLatin1Char('='), 0, 0), s.section(QLatin1Char('='), 1));
-    }
-
-    void show()
-    {
-        w().show();
-        QApplication::setActiveWindow(&w());
-        QVERIFY(QTest::qWaitForWindowActive(&w()));
-    }
-
-    void writeZeros(const QString &name, int size)
-    {
-        QFile file(dir.filePath(name));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(size, '\0')) == size);
     }
 
     void choose(const QString &name, const QString &value)
