@@ -21,7 +21,8 @@
 //   a configuration key       the loadout's value as a save would store it; "PlaneName"
 //   "@Section/Key", "@writes" a value of the store; every write since start-up, in order
 //   "shown"                   every modal so far, " | " between them
-//   "pos", "size", "focus", "taborder" (Tab from the focus round to it), "drop", "size:Name"
+//   "pos", "size", "focus", "taborder" (Tab from the focus round to it), "drop", "size:Name",
+//   "icon" (the sizes the window's icon comes in)
 // {dir}, {home} and {filter} stand for the test's folder, the home folder and
 // the file dialogs' filter.
 
@@ -171,6 +172,7 @@ struct WindowFixture
         const QString name = expand(rawName);
         const Loadout &loadout = w().loadout();
         const QWidget *focus = QApplication::focusWidget();
+        // clang-format off
         const std::map<QString, std::function<QString()>> pseudo{
             {"shown", [&] { return dialogs.log.join(QLatin1String(" | ")); }},
             {"@writes", [&] { return memory.writeOrder.join(' '); }},
@@ -179,8 +181,10 @@ struct WindowFixture
             {"focus", [&] { return focus ? focus->objectName() : QString(); }},
             {"taborder", [&] { return tabOrder(); }},
             {"drop", [&] { return dropped; }},
+            {"icon", [&] { QStringList sizes; for (const QSize &size : w().windowIcon().availableSizes()) sizes << QString::number(size.width()); return sizes.join(' '); }},
             {"PlaneName", [&] { return loadout.selections().PlaneName; }},
         };
+        // clang-format on
         if (pseudo.count(name))
             return pseudo.at(name)();
         if (name.startsWith(QLatin1Char('@')))
@@ -283,7 +287,9 @@ struct WindowFixture
             if (image.copy(0, 0, 150, 150) == resource("schemes/scheme", n))
                 return QStringLiteral("scheme %1").arg(n);
         }
-        return QStringLiteral("unknown picture");
+        return image == QImage(QStringLiteral(":/icon/vteditor-32.png")).convertToFormat(QImage::Format_RGB32)
+                   ? QStringLiteral("program icon")
+                   : QStringLiteral("unknown picture");
     }
 };
 
