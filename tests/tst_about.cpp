@@ -94,7 +94,6 @@ private slots:
         QTest::addColumn<bool>("closes");
         QTest::newRow("OK clicked") << QString() << true;
         QTest::newRow("Enter") << "Return" << true;
-        QTest::newRow("keypad Enter") << "Enter" << true;
         QTest::newRow("Esc") << "Esc" << true;
         QTest::newRow("a letter") << "A" << false;
     }

@@ -21,7 +21,7 @@
 //   a configuration key       the loadout's value as a save would store it; "PlaneName"
 //   "@Section/Key", "@writes" a value of the store; every write since start-up, in order
 //   "shown"                   every modal so far, " | " between them
-//   "pos", "size", "focus", "taborder" (Tab from the focus round to it), "drop", "size:Name",
+//   "pos", "size", "focus", "drop", "size:Name",
 //   "icon" (the sizes the window's icon comes in)
 // {dir}, {home} and {filter} stand for the test's folder, the home folder and
 // the file dialogs' filter.
@@ -179,7 +179,6 @@ struct WindowFixture
             {"pos", [&] { return QStringLiteral("%1,%2").arg(w().x()).arg(w().y()); }},
             {"size", [&] { return QStringLiteral("%1,%2").arg(w().width()).arg(w().height()); }},
             {"focus", [&] { return focus ? focus->objectName() : QString(); }},
-            {"taborder", [&] { return tabOrder(); }},
             {"drop", [&] { return dropped; }},
             {"icon", [&] { QStringList sizes; for (const QSize &size : w().windowIcon().availableSizes()) sizes << QString::number(size.width()); return sizes.join(' '); }},
             {"PlaneName", [&] { return loadout.selections().PlaneName; }},
@@ -212,17 +211,6 @@ struct WindowFixture
         if (name.contains(QLatin1Char('#')))
             return control->property(name.section(QLatin1Char('#'), 1).toLatin1().constData()).toString();
         return name.endsWith(QLatin1Char('*')) ? entries(control) : textOf(control);
-    }
-
-    static QString tabOrder()
-    {
-        QStringList visited;
-        const QWidget *start = QApplication::focusWidget();
-        do {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            visited << QApplication::focusWidget()->objectName();
-        } while (QApplication::focusWidget() != start && visited.size() < 100);
-        return visited.join(QLatin1Char(' '));
     }
 
     static QString entries(QObject *control)
