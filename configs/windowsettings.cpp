@@ -10,9 +10,9 @@ namespace {
 
 const QString Section = QStringLiteral("Settings");
 
-std::optional<float> readSingle(const SettingsStore &store, const QString &key, float defaultValue)
+std::optional<float> readSingle(const SettingsStore &store, const QString &key)
 {
-    const std::optional<double> number = parseNumber(store.read(Section, key, QString::number(defaultValue)));
+    const std::optional<double> number = parseNumber(store.read(Section, key, QString()));
     if (!number || !std::isfinite(static_cast<float>(*number)))
         return std::nullopt;
     return static_cast<float>(*number);
@@ -34,10 +34,10 @@ QString WindowSettings::defaultPlanesDir()
 WindowSettings WindowSettings::read(const SettingsStore &store)
 {
     WindowSettings s;
-    s.left = readSingle(store, QStringLiteral("MainLeft"), 1000);
-    s.top = readSingle(store, QStringLiteral("MainTop"), 1000);
-    s.width = readSingle(store, QStringLiteral("MainWidth"), 6500);
-    s.height = readSingle(store, QStringLiteral("MainHeight"), 6500);
+    s.left = readSingle(store, QStringLiteral("MainLeft"));
+    s.top = readSingle(store, QStringLiteral("MainTop"));
+    s.width = readSingle(store, QStringLiteral("MainWidth"));
+    s.height = readSingle(store, QStringLiteral("MainHeight"));
     s.defaultDir = store.read(Section, QStringLiteral("DefaultDir"), defaultPlanesDir());
     if (const std::optional<double> number =
             parseNumber(store.read(Section, QStringLiteral("Display"), QStringLiteral("0"))))

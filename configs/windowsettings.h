@@ -10,8 +10,9 @@ namespace vte {
 
 inline constexpr int TwipsPerPixel = 15;
 
-// The "Settings" section. A value that cannot be read as a number stays empty,
-// and the window then keeps its design value for it.
+// The "Settings" section. A placement value that is missing or cannot be read
+// as a number stays empty, and the window then takes its design value for it
+// (1000, 1000, 6500 and 6500 twips, in the font's design units).
 struct WindowSettings
 {
     std::optional<float> left, top, width, height; // twips

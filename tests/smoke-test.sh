@@ -1,24 +1,47 @@
 #!/bin/sh
-# Starts the real program under a virtual X server, waits for its window and
-# leaves through File > Exit as a user would; the settings written on the way
-# out show the whole start-up and shutdown ran.
+# The real program as a user starts it: its version without any display, then
+# on a virtual X server with a plane file named on the command line. A file it
+# refuses brings a message that Enter closes, leaving the main window; File >
+# Exit then leaves, and only a file that opened moves DefaultDir, in the
+# settings written on the way out, to the file's folder.
+#   smoke-test.sh PROGRAM VERSION
 set -eu
 program=$1
-home=$(mktemp -d)
-trap 'rm -rf "$home"' EXIT
-export XDG_CONFIG_HOME="$home"
+version=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "$*"; exit 1; }
 
-xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
-    "$1" &
-    pid=$!
-    window=$(xdotool search --sync --onlyvisible --name "^Vantorel Plane Editor$" | head -n 1)
-    xdotool windowfocus --sync "$window" key --clearmodifiers alt+f
-    sleep 1
-    xdotool key x
-    for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done
-    if kill -0 "$pid" 2>/dev/null; then echo "the editor did not close"; kill "$pid"; exit 1; fi
-    wait "$pid"
-' smoke "$program"
+for option in --version -v; do
+    answer=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$program" "$option")
+    [ "$answer" = "VTEditor $version" ] || fail "$option answered: $answer"
+done
 
-grep -q '^Display=0' "$home/VTEditor/VTEditor.ini" || { echo "no settings were written"; exit 1; }
-echo "the editor started, showed its window and closed"
+head -c 204 /dev/zero >"$work/good"
+head -c 203 /dev/zero >"$work/short"
+head -c 205 /dev/zero >"$work/long"
+for file in good short long missing; do
+    export XDG_CONFIG_HOME="$work/config-$file"
+    xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
+        find() { timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n 1; }
+        "$1" "$2" 2>"$4" &
+        pid=$!
+        window=$(find "^Vantorel Plane Editor$")
+        if [ "$3" != good ]; then
+            xdotool windowfocus --sync "$(find "^VTEditor$")" key --clearmodifiers Return
+            sleep 1
+            xdotool search --onlyvisible --name "^Vantorel Plane Editor$" >/dev/null || exit 1
+        fi
+        xdotool windowfocus --sync "$window" key --clearmodifiers alt+f
+        sleep 1
+        xdotool key x
+        for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done
+        kill -0 "$pid" 2>/dev/null && { kill "$pid"; exit 1; }
+        wait "$pid"
+    ' smoke "$program" "$work/$file" "$file" "$work/errors" || fail "$file: the editor did not start, show its window and close"
+    ! grep "VTEditor:" "$work/errors" || fail "$file: the editor complained on the way out"
+    folder='C:'
+    [ "$file" = good ] && folder="$work/"
+    grep -q "^DefaultDir=$folder" "$XDG_CONFIG_HOME/VTEditor/VTEditor.ini" || fail "$file: DefaultDir is not $folder"
+done
+echo "the editor answered its version, started with each file, and closed"

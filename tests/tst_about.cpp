@@ -1,86 +1,47 @@
+// The About box: its frame and layout, the keys that close it, and how System
+// Info finds and starts a program on a machine the test plays. Its texts are
+// read with the main window's (tst_mainwindow).
+
 #include "about/frmabout.h"
+#include "editor/twips.h"
 #include "about/sysinfo.h"
 #include "support/scripteddialogs.h"
-#include "version.h"
 
-#include <QFrame>
-#include <QLabel>
-#include <QMap>
-#include <QPushButton>
-#include <QRegularExpression>
-#include <QSet>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 
-using vte::frmAbout;
-using vte::test::ScriptedDialogs;
+using namespace vte;
 
 namespace {
 
-const QString Unavailable = QStringLiteral("System Information Is Unavailable At This Time");
-const QString MsinfoKey = QStringLiteral(R"(SOFTWARE\Microsoft\Shared Tools\MSINFO)");
-const QString LocationKey = QStringLiteral(R"(SOFTWARE\Microsoft\Shared Tools Location)");
-
-// Plays a machine: registry values, files and programs as a case lays them
-// out, and every question asked of it in order.
-class ScriptedHost final : public vte::SystemInfoHost
+// A machine laid out by a case: it answers the questions the case lists
+// ("question=value" for a registry value) and logs every question asked.
+class ScriptedHost final : public SystemInfoHost
 {
 public:
-    QMap<QString, QString> registry;  // "key|value name" -> text
-    QSet<QString> files;
-    QSet<QString> startable;
-    QMap<QString, QString> programs;  // candidate -> where it was found
+    QStringList answers;
     QStringList calls;
-    QStringList searched;
 
     std::optional<QString> registryValue(const QString &key, const QString &valueName) override
     {
-        calls << QStringLiteral("registry %1 %2").arg(key, valueName);
-        const auto found = registry.constFind(key + QLatin1Char('|') + valueName);
-        if (found == registry.constEnd())
-            return std::nullopt;
-        return *found;
+        const QString question = ask(QStringLiteral("registry %1 %2").arg(key, valueName)) + QLatin1Char('=');
+        const QStringList found = answers.filter(QRegularExpression(QLatin1Char('^') + QRegularExpression::escape(question)));
+        return found.isEmpty() ? std::nullopt : std::optional(found.front().mid(question.size()));
     }
-    bool fileExists(const QString &path) override
+    bool fileExists(const QString &path) override { return answers.contains(ask(QStringLiteral("exists ") + path)); }
+    QString findProgram(const QString &name) override
     {
-        calls << QStringLiteral("exists ") + path;
-        return files.contains(path);
+        return answers.contains(ask(QStringLiteral("find ") + name)) ? QStringLiteral("/found/") + name : QString();
     }
-    QString findProgram(const QString &candidate) override
+    bool start(const QString &program) override { return answers.contains(ask(QStringLiteral("start ") + program)); }
+
+private:
+    QString ask(const QString &question)
     {
-        searched << candidate;
-        return programs.value(candidate);
-    }
-    bool start(const QString &program) override
-    {
-        calls << QStringLiteral("start ") + program;
-        return startable.contains(program);
+        calls << question;
+        return question;
     }
 };
-
-QString askFirst()
-{
-    return QStringLiteral("registry %1 PATH").arg(MsinfoKey);
-}
-
-QString askFallback()
-{
-    return QStringLiteral("registry %1 MSINFO").arg(LocationKey);
-}
-
-QMap<QString, QString> registryOf(const QString &first, const QString &fallback)
-{
-    QMap<QString, QString> values;
-    if (!first.isNull())
-        values.insert(MsinfoKey + QStringLiteral("|PATH"), first);
-    if (!fallback.isNull())
-        values.insert(LocationKey + QStringLiteral("|MSINFO"), fallback);
-    return values;
-}
-
-QRect fromTwips(int left, int top, int width, int height)
-{
-    return {qRound(left / 15.0), qRound(top / 15.0), qRound(width / 15.0), qRound(height / 15.0)};
-}
 
 } // namespace
 
@@ -88,268 +49,110 @@ class TestAbout : public QObject
 {
     Q_OBJECT
 
+    test::ScriptedDialogs dialogs;
+    ScriptedHost host;
+    QWidget owner;
+    std::unique_ptr<frmAbout> about;
+
 private slots:
-    void init();
-    void cleanup();
+    void init()
+    {
+        dialogs = {};
+        host = {};
+        about = std::make_unique<frmAbout>(dialogs, host, &owner);
+    }
 
-    void window();
-    void texts_data();
-    void texts();
-    void description();
-    void geometry_data();
-    void geometry();
-    void okIsDefault();
-    void okClickCloses();
-    void keys_data();
-    void keys();
-    void lookup_data();
-    void lookup();
-    void candidates_data();
-    void candidates();
+    void layout_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("twips");
+        QTest::newRow("the box, fixed") << "frmAbout" << QRect(0, 0, 5865, 3630);
+        QTest::newRow("picIcon") << "picIcon" << QRect(240, 240, 540, 540);
+        QTest::newRow("lblTitle") << "lblTitle" << QRect(1050, 240, 4275, 480);
+        QTest::newRow("lblVersion") << "lblVersion" << QRect(1050, 780, 4275, 225);
+        QTest::newRow("lblDescription") << "lblDescription" << QRect(1050, 1125, 4275, 1590);
+        QTest::newRow("Line1") << "Line1" << QRect(225, 2880, 5657 - 225, 15);
+        QTest::newRow("cmdOK") << "cmdOK" << QRect(3960, 3000, 1467, 345);
+        QTest::newRow("cmdSysInfo") << "cmdSysInfo" << QRect(300, 3000, 1452, 345);
+    }
+    void layout()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, twips);
+        // The description takes the lines the font needs, and what stands below it moves down as far.
+        const DesignUnits units(about->font());
+        const int grown = about->findChild<QWidget *>(QStringLiteral("lblDescription"))->height() - units.y(1590);
+        QVERIFY(grown >= 0);
+        QRect expected = units.rect(twips.x(), twips.y(), twips.width(), twips.height());
+        expected.translate(0, twips.y() > 1125 ? grown : 0);
+        expected.setHeight(expected.height() + (twips.y() <= 1125 && twips.bottom() > 2000 ? grown : 0));
+        const QWidget *widget = about->findChild<QWidget *>(name);
+        QCOMPARE(widget ? widget->geometry() : QRect(QPoint(), about->maximumSize()), expected);
+        QCOMPARE(about->minimumSize(), about->maximumSize());
+        QCOMPARE(about->windowFlags() & (Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint | Qt::Dialog),
+                 Qt::WindowCloseButtonHint | Qt::Dialog);
+        QCOMPARE(about->parentWidget(), &owner);
+    }
 
-private:
-    void clickSysInfo();
-    void expectMessage(bool shown);
+    void closing_data()
+    {
+        QTest::addColumn<QString>("key"); // empty: a click on OK
+        QTest::addColumn<bool>("closes");
+        QTest::newRow("OK clicked") << QString() << true;
+        QTest::newRow("Enter") << "Return" << true;
+        QTest::newRow("Esc") << "Esc" << true;
+        QTest::newRow("a letter") << "A" << false;
+    }
+    void closing()
+    {
+        QFETCH(QString, key);
+        QFETCH(bool, closes);
+        about->show();
+        QVERIFY(QTest::qWaitForWindowExposed(about.get()));
+        if (key.isEmpty())
+            QTest::mouseClick(about->findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
+        else
+            QTest::keySequence(about->focusWidget(), QKeySequence(key));
+        QCOMPARE(about->isVisible(), !closes);
+        QCOMPARE(host.calls, QStringList());
+    }
 
-    std::unique_ptr<QWidget> owner_;
-    ScriptedDialogs dialogs_;
-    ScriptedHost host_;
-    std::unique_ptr<frmAbout> about_;
+    // clang-format off
+    void systemInfo_data()
+    {
+        QTest::addColumn<QStringList>("answers");
+        QTest::addColumn<QStringList>("calls");
+        const QString first = R"(registry SOFTWARE\Microsoft\Shared Tools\MSINFO PATH)", folder = R"(registry SOFTWARE\Microsoft\Shared Tools Location MSINFO)";
+        const QString tool = R"(C:\Tools\msinfo32.exe)", inFolder = R"(C:\MSInfo\MSINFO32.EXE)", inFolderKnown = folder + R"(=C:\MSInfo)";
+        const QStringList candidates = systemInfoCandidates();
+        QStringList searched;
+        for (const QString &candidate : candidates)
+            searched << "find " + candidate;
+        QTest::newRow("first place, started as it is") << QStringList{first + '=' + tool, inFolderKnown, "start " + tool} << QStringList{first, "start " + tool};
+        QTest::newRow("only the folder, program there") << QStringList{inFolderKnown, "exists " + inFolder, "start " + inFolder} << QStringList{first, folder, "exists " + inFolder, "start " + inFolder};
+        QTest::newRow("only the folder, program missing") << QStringList{inFolderKnown, "start " + inFolder} << QStringList{first, folder, "exists " + inFolder} + searched;
+        QTest::newRow("first place fails to start") << QStringList{first + '=' + tool} << QStringList{first, "start " + tool};
+        QTest::newRow("folder fails to start") << QStringList{inFolderKnown, "exists " + inFolder} << QStringList{first, folder, "exists " + inFolder, "start " + inFolder};
+        QTest::newRow("first place of another type") << QStringList{first + '=', inFolderKnown, "exists " + inFolder} << QStringList{first, "start "};
+        QTest::newRow("nothing anywhere") << QStringList{} << QStringList{first, folder} + searched;
+        if (candidates.size() < 2)
+            return; // the registry names the program on this platform
+        QTest::newRow("the first candidate") << QStringList{searched[0], searched[1], "start /found/" + candidates[0]} << QStringList{first, folder, searched[0], "start /found/" + candidates[0]};
+        QTest::newRow("a later candidate") << QStringList{searched[1], "start /found/" + candidates[1]} << QStringList{first, folder, searched[0], searched[1], "start /found/" + candidates[1]};
+    }
+    // clang-format on
+    void systemInfo()
+    {
+        QFETCH(QStringList, answers);
+        QFETCH(QStringList, calls);
+        host.answers = answers;
+        about->findChild<QPushButton *>(QStringLiteral("cmdSysInfo"))->click();
+        QCOMPARE(host.calls, calls);
+        const bool started = answers.contains(calls.last()) && calls.last().startsWith(QLatin1String("start"));
+        QCOMPARE(dialogs.log, started ? QStringList()
+                                      : QStringList{"message VTEditor: System Information Is Unavailable At This Time"});
+    }
 };
-
-void TestAbout::init()
-{
-    owner_ = std::make_unique<QWidget>();
-    dialogs_ = {};
-    host_ = {};
-    about_ = std::make_unique<frmAbout>(dialogs_, host_, owner_.get());
-}
-
-void TestAbout::cleanup()
-{
-    about_.reset();
-    owner_.reset();
-}
-
-void TestAbout::window()
-{
-    QCOMPARE(about_->objectName(), QStringLiteral("frmAbout"));
-    QCOMPARE(about_->parentWidget(), owner_.get());
-    QCOMPARE(about_->windowType(), Qt::Dialog);
-    const Qt::WindowFlags flags = about_->windowFlags();
-    QVERIFY(flags & Qt::MSWindowsFixedSizeDialogHint);
-    QVERIFY(flags & Qt::WindowCloseButtonHint);
-    QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
-    QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
-    QCOMPARE(about_->minimumSize(), QSize(391, 242));
-    QCOMPARE(about_->maximumSize(), QSize(391, 242));
-}
-
-void TestAbout::texts_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("caption") << "frmAbout" << "About VTP Editor";
-    QTest::newRow("title") << "lblTitle" << "VTEditor";
-    QTest::newRow("version") << "lblVersion" << QStringLiteral("Version " VTEDITOR_VERSION);
-    QTest::newRow("description")
-        << "lblDescription"
-        << "Manage all of your planes in easy and style.  Import an existing plane, make changes as required, "
-           "and then export your plane complete with default ammo and rocket types.  By using the Tools "
-           "Load/Save function, you can quickly create and load your favorite default settings via the System "
-           "Registry, make any changes required and then export your plane .  Individual planes will "
-           "automatically be saved with your ammo and rocket type choices.";
-    QTest::newRow("OK") << "cmdOK" << "OK";
-    QTest::newRow("System Info") << "cmdSysInfo" << "&System Info...";
-}
-
-void TestAbout::texts()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, expected);
-
-    if (name == about_->objectName()) {
-        QCOMPARE(about_->windowTitle(), expected);
-        return;
-    }
-    const QWidget *widget = about_->findChild<QWidget *>(name);
-    QVERIFY(widget);
-    QCOMPARE(widget->property("text").toString(), expected);
-}
-
-void TestAbout::description()
-{
-    const auto *label = about_->findChild<QLabel *>(QStringLiteral("lblDescription"));
-    QVERIFY(label);
-    QCOMPARE(label->text().size(), 439);
-    QVERIFY(label->wordWrap());
-}
-
-void TestAbout::geometry_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("expected");
-
-    QTest::newRow("picIcon") << "picIcon" << fromTwips(240, 240, 540, 540);
-    QTest::newRow("lblTitle") << "lblTitle" << fromTwips(1050, 240, 4275, 480);
-    QTest::newRow("lblVersion") << "lblVersion" << fromTwips(1050, 780, 4275, 225);
-    QTest::newRow("lblDescription") << "lblDescription" << fromTwips(1050, 1125, 4275, 1590);
-    QTest::newRow("Line1") << "Line1" << fromTwips(225, 2880, 5657 - 225, 15);
-    QTest::newRow("cmdOK") << "cmdOK" << fromTwips(3960, 3000, 1467, 345);
-    QTest::newRow("cmdSysInfo") << "cmdSysInfo" << fromTwips(300, 3000, 1452, 345);
-}
-
-void TestAbout::geometry()
-{
-    QFETCH(QString, name);
-    QFETCH(QRect, expected);
-
-    const QWidget *widget = about_->findChild<QWidget *>(name);
-    QVERIFY(widget);
-    QCOMPARE(widget->geometry(), expected);
-}
-
-void TestAbout::okIsDefault()
-{
-    const auto *ok = about_->findChild<QPushButton *>(QStringLiteral("cmdOK"));
-    QVERIFY(ok);
-    QVERIFY(ok->isDefault());
-}
-
-void TestAbout::okClickCloses()
-{
-    about_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(about_.get()));
-    QTest::mouseClick(about_->findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
-    QVERIFY(!about_->isVisible());
-    QVERIFY(host_.calls.isEmpty());
-}
-
-void TestAbout::keys_data()
-{
-    QTest::addColumn<int>("key");
-    QTest::addColumn<bool>("closes");
-
-    QTest::newRow("Enter") << int(Qt::Key_Return) << true;
-    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << true;
-    QTest::newRow("Esc") << int(Qt::Key_Escape) << true;
-    QTest::newRow("a letter") << int(Qt::Key_A) << false;
-}
-
-void TestAbout::keys()
-{
-    QFETCH(int, key);
-    QFETCH(bool, closes);
-
-    about_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(about_.get()));
-    QWidget *target = about_->focusWidget() ? about_->focusWidget() : about_.get();
-    QTest::keyClick(target, Qt::Key(key));
-    QCOMPARE(about_->isVisible(), !closes);
-    QVERIFY(host_.calls.isEmpty());
-}
-
-void TestAbout::clickSysInfo()
-{
-    about_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(about_.get()));
-    QTest::mouseClick(about_->findChild<QPushButton *>(QStringLiteral("cmdSysInfo")), Qt::LeftButton);
-    QVERIFY2(about_->isVisible(), "the About box stays open");
-}
-
-void TestAbout::expectMessage(bool shown)
-{
-    if (!shown) {
-        QVERIFY(dialogs_.messages().isEmpty());
-        return;
-    }
-    QCOMPARE(dialogs_.messages(), QStringList{Unavailable});
-    QCOMPARE(dialogs_.shown.front().title, QStringLiteral("VTEditor"));
-}
-
-void TestAbout::lookup_data()
-{
-    QTest::addColumn<QString>("first");     // null: no such value
-    QTest::addColumn<QString>("fallback");
-    QTest::addColumn<QStringList>("files");
-    QTest::addColumn<QStringList>("startable");
-    QTest::addColumn<QStringList>("calls");
-    QTest::addColumn<bool>("message");
-
-    const QString tool = QStringLiteral(R"(C:\Tools\msinfo32.exe)");
-    const QString folder = QStringLiteral(R"(C:\MSInfo)");
-    const QString inFolder = QStringLiteral(R"(C:\MSInfo\MSINFO32.EXE)");
-    const QString none;
-
-    QTest::newRow("first location, taken as it is")
-        << tool << folder << QStringList{} << QStringList{tool}
-        << QStringList{askFirst(), "start " + tool} << false;
-    QTest::newRow("only the fallback, program there")
-        << none << folder << QStringList{inFolder} << QStringList{inFolder}
-        << QStringList{askFirst(), askFallback(), "exists " + inFolder, "start " + inFolder} << false;
-    QTest::newRow("only the fallback, program missing")
-        << none << folder << QStringList{} << QStringList{inFolder}
-        << QStringList{askFirst(), askFallback(), "exists " + inFolder} << true;
-    QTest::newRow("neither") << none << none << QStringList{} << QStringList{}
-                             << QStringList{askFirst(), askFallback()} << true;
-    QTest::newRow("first location fails to start")
-        << tool << none << QStringList{} << QStringList{}
-        << QStringList{askFirst(), "start " + tool} << true;
-    QTest::newRow("fallback fails to start")
-        << none << folder << QStringList{inFolder} << QStringList{}
-        << QStringList{askFirst(), askFallback(), "exists " + inFolder, "start " + inFolder} << true;
-    QTest::newRow("first location of another type")
-        << QString("") << folder << QStringList{inFolder} << QStringList{inFolder}
-        << QStringList{askFirst(), "start "} << true;
-}
-
-void TestAbout::lookup()
-{
-    QFETCH(QString, first);
-    QFETCH(QString, fallback);
-    QFETCH(QStringList, files);
-    QFETCH(QStringList, startable);
-    QFETCH(QStringList, calls);
-    QFETCH(bool, message);
-
-    host_.registry = registryOf(first, fallback);
-    host_.files = QSet<QString>(files.begin(), files.end());
-    host_.startable = QSet<QString>(startable.begin(), startable.end());
-    clickSysInfo();
-    QCOMPARE(host_.calls, calls);
-    expectMessage(message);
-}
-
-void TestAbout::candidates_data()
-{
-    QTest::addColumn<QList<int>>("available");  // indices into the platform's list
-    QTest::addColumn<int>("chosen");            // -1: none
-
-    QTest::newRow("first of the list") << QList<int>{0, 1} << 0;
-    QTest::newRow("a later one") << QList<int>{1} << 1;
-    QTest::newRow("none") << QList<int>{} << -1;
-}
-
-void TestAbout::candidates()
-{
-    QFETCH(QList<int>, available);
-    QFETCH(int, chosen);
-
-    const QStringList list = vte::systemInfoCandidates();
-    if (list.size() < 2)
-        QSKIP("the registry names the program on this platform");
-    for (int index : available) {
-        const QString path = QStringLiteral("/found/") + list.at(index);
-        host_.programs.insert(list.at(index), path);
-        host_.startable.insert(path);
-    }
-    clickSysInfo();
-    QCOMPARE(host_.searched, chosen < 0 ? list : list.mid(0, chosen + 1));
-    const QStringList started = host_.calls.filter(QRegularExpression("^start "));
-    QCOMPARE(started, chosen < 0 ? QStringList{} : QStringList{"start /found/" + list.at(chosen)});
-    expectMessage(chosen < 0);
-}
 
 QTEST_MAIN(TestAbout)
 #include "tst_about.moc"

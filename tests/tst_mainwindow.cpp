@@ -1,117 +1,103 @@
-// The main window as a whole: start-up, its stored placement, unload, File >
-// New, the toolbar and the open procedure. Expected values come from the
-// game's documentation.
+// The main window as a user meets it: each control wired to its rule, the
+// messages, start-up and shutdown with the settings store, the Tools menu,
+// plane files, drag and drop, the keyboard, its texts, and its pictures on
+// screens of any density. The rules themselves are tested on the loadout.
+// Each case is a row of steps and of what the window then shows, in the words
+// of support/windowfixture.h; expected values come from the game's documentation.
 
 #include "support/windowfixture.h"
-#include "support/windowprobe.h"
 
-#include "catalogue/planeselections.h"
-#include "editor/inusemark.h"
-#include "planefile/planerecord.h"
-
-#include <QAction>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QToolBar>
+#include "editor/twips.h"
+#include "version.h"
 
 using namespace vte;
 using namespace vte::test;
 
 namespace {
 
-const QString Settings = QStringLiteral("Settings");
+using Steps = QStringList;
+using Shows = QStringList;
 
-// The default plane as the documentation lists it; the wanted scheme number
-// and mount flags are compared elsewhere.
-PlaneSelections documentedDefault(const QString &name)
+void row(const char *name, const Steps &steps, const Shows &shows)
 {
-    PlaneSelections plane;
-    plane.PlaneName = name;
-    plane.PlaneType = 5;
-    plane.Armor = {12, 12, 12};
-    plane.GunType = {5, 5, 5, 5};
-    plane.Bullets = {4, 4, 4, 4};
-    for (auto &side : plane.HardPoint)
-        side = {11, 11, 11, 11};
-    plane.Color = {0x0000FF, 0x00FF00, 0x00FFFF};
-    plane.Logo = {46, 46, 46};
-    return plane;
+    QTest::newRow(name) << steps << shows;
 }
 
-// "Kite", a Vexmire with a medium engine and nitro, written byte by byte.
-PlaneRecord kiteBytes()
+// clang-format off
+QString modals(const QStringList &lines) { return QStringLiteral("shown=") + lines.join(QLatin1String(" | ")); }
+const QString Ask = QStringLiteral("question VTEditor: Create a plane configuration based on the items selected?");
+const QString Saved = QStringLiteral("message VTEditor: Plane Settings Saved");
+const QString Loaded = QStringLiteral("message VTEditor: Plane Settings Loaded");
+const QString NotSaved = QStringLiteral("message VTEditor: Plane Settings Could Not Be Saved\nThe store refused the write");
+const QString GunFirst = QStringLiteral("message Gun Selection Required: Please select a Gun first");
+// An Ironclave whose nose armour decides where the total stands against its maximum.
+const Steps Heavy{"cboHPLeft=4", "cboHPRight=4", "lstGunType(0)=1", "cmdGun(0)"};
+QString named(const QString &offered) { return "prompt Name of Configuration: Enter a Configuration Name [" + offered + ']'; }
+QString notice(const QString &items) { return "message VTEditor: The following item(s) do not have values assigned:\r\n" + items; }
+QString loadAsk(const QString &name) { return "question VTEditor: Load " + name + " plane configuration?"; }
+QString clearAsk(const QString &name) { return "question? VTEditor: Are you sure you want to delete your configuration for " + name + '?'; }
+QString illegal(const QString &item) { return "message VTEditor: Illegal value found for " + item + ", Default used"; }
+// clang-format on
+
+// The window shows the loadout it holds: every list its item, tinted as not in
+// use exactly where no gun or hard point is, the mounts, the paint, the total,
+// the speed and the scheme.
+void checkShowsLoadout(WindowFixture &f)
 {
-    PlaneRecord r{};
-    const char name[] = "Kite";
-    for (int i = 0; name[i]; ++i)
-        r[Offset::PlaneName + i] = static_cast<std::uint8_t>(name[i]);
-    r[Offset::Fixed40] = 0x10;
-    r[Offset::Fixed40 + 1] = 0x27;
-    r[Offset::PlaneType] = 3;
-    r[Offset::EngineCode] = 4;            // Medium + nitro
-    r[Offset::HPLeft] = 2;
-    r[Offset::HPLeft + 4] = 1;
-    r[Offset::TotalWeight] = 0x39;        // 6969
-    r[Offset::TotalWeight + 1] = 0x1B;
-    r[Offset::ColorScheme] = 2;           // Orrin Airways
-    const std::uint8_t logos[] = {3, 17, 49};
-    const std::uint8_t rgb[3][3] = {{10, 20, 30}, {200, 100, 0}, {1, 2, 3}};
-    const std::uint8_t armour[] = {25, 60, 0, 0};
-    for (int p = 0; p < 3; ++p) {
-        r[Offset::LogoNose + 4 * p] = logos[p];
-        for (int c = 0; c < 3; ++c)
-            r[Offset::Color1 + 4 * p + c] = rgb[p][c];
+    const Loadout &loadout = f.w().loadout();
+    const PlaneSelections &p = loadout.selections();
+    QStringList seen, want;
+    const auto expect = [&](const QString &name, const QString &text, bool inUse = true) {
+        seen << name + QLatin1Char('=') + f.shown(name);
+        want << name + QLatin1Char('=') + text + (inUse ? "" : " [cyan]");
+    };
+    const QStringList armour{"lstArmorNose", "lstArmorTail", "lstArmorWings"}, counts{"cboHPLeft", "cboHPRight"};
+    const QStringList swatches{"lblFirstColor", "lblSecondColor", "lblThirdColor"}, captions{"1st", "2nd", "3rd"};
+    expect(QStringLiteral("cboPlaneType"), ChoiceLists::planeTypes().value(p.PlaneType));
+    for (int place : {Nose, Tail, Wings})
+        expect(armour[place], ChoiceLists::armourSteps().value(p.Armor[place]));
+    expect(QStringLiteral("lstEngineType"), ChoiceLists::engines().value(p.EngineType));
+    expect(QStringLiteral("chkNitro"), p.Nitro ? QStringLiteral("checked") : QStringLiteral("unchecked"));
+    for (int slot = 0; slot < GunSlots; ++slot) {
+        const bool gun = p.GunType[slot] != NoGun;
+        expect(elementName("lstGunType", slot), ChoiceLists::gunTypes().value(p.GunType[slot]), gun);
+        expect(elementName("lstBullets", slot), ChoiceLists::ammunition().value(p.Bullets[slot]), gun);
+        expect(elementName("cmdGun", slot), mountCaption(p.Mounts[slot]));
     }
-    for (int p = 0; p < 4; ++p)
-        r[Offset::NoseArmor + 4 * p] = armour[p];
-    r[Offset::GunLayout] = 0b0101;        // slots 0 and 2 twin
-    const std::uint8_t guns[] = {0, 2, 4, 5}, bullets[] = {0, 2, 3, 4};
-    const std::uint8_t left[] = {0, 10, 11, 11}, right[] = {9, 11, 11, 11};
-    for (int k = 0; k < 4; ++k) {
-        r[Offset::GunType0 + 4 * k] = guns[k];
-        r[Offset::Bullets0 + 4 * k] = bullets[k];
-        r[Offset::LHP0 + 4 * k] = left[k];
-        r[Offset::RHP0 + 4 * k] = right[k];
+    for (Side side : {Left, Right}) {
+        expect(counts[side], QString::number(p.HP[side]));
+        for (int k = 0; k < HardPointsPerSide; ++k)
+            expect(elementName(side == Left ? "lstLHP" : "lstRHP", k),
+                   ChoiceLists::rockets().value(p.HardPoint[side][k]), k < p.HP[side]);
     }
-    r[Offset::TypeCode] = 72;
-    r[Offset::Fixed201] = 99;
-    r[Offset::Fixed202] = 100;
-    return r;
+    for (int swatch = 0; swatch < 3; ++swatch)
+        expect(swatches[swatch], captions[swatch] + " Color " + QColor(rgbFromStored(p.Color[swatch])).name());
+    const Weights weights = loadout.weights();
+    expect(QStringLiteral("txtTotalWeight"), QString::number(weights.Total) + (weights.overWeight() ? " [red]" : ""));
+    expect(QStringLiteral("txtPlaneSpeed"), loadout.speed());
+    expect(QStringLiteral("cboSchemes"), loadout.schemeNames().value(loadout.schemePosition()));
+    QCOMPARE(seen, want);
 }
 
-QString writeFile(const QString &path, const QByteArray &bytes)
+// Whether the grab holds every opaque pixel of the picture as a square of
+// scale x scale device pixels of exactly its colour.
+bool showsSharply(const QImage &grab, const QImage &picture, int scale)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        return {};
-    return path;
-}
-
-QByteArray bytesOf(const PlaneRecord &r)
-{
-    return QByteArray(reinterpret_cast<const char *>(r.data()), static_cast<qsizetype>(r.size()));
-}
-
-// Columns shared by the tables that read controls back by their design names.
-void addControlColumns()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("row");
-    QTest::addColumn<QString>("text");
-}
-
-void checkControl(frmMain &w)
-{
-    QFETCH(QString, name);
-    QFETCH(int, row);
-    QFETCH(QString, text);
-    QWidget *shown = control(w, name);
-    QVERIFY2(shown, qPrintable(name));
-    QCOMPARE(shownText(shown), text);
-    if (row >= 0)
-        QCOMPARE(shownRow(shown), row);
+    const QImage source = picture.convertToFormat(QImage::Format_ARGB32);
+    for (int top = 0; top + source.height() * scale <= grab.height(); ++top) {
+        for (int left = 0; left + source.width() * scale <= grab.width(); ++left) {
+            bool all = true;
+            for (int y = 0; all && y < source.height() * scale; ++y) {
+                for (int x = 0; all && x < source.width() * scale; ++x) {
+                    const QRgb want = source.pixel(x / scale, y / scale);
+                    all = qAlpha(want) < 255 || ((grab.pixel(left + x, top + y) ^ want) & RGB_MASK) == 0;
+                }
+            }
+            if (all)
+                return true;
+        }
+    }
+    return false;
 }
 
 } // namespace
@@ -121,312 +107,316 @@ class TestMainWindow : public QObject
     Q_OBJECT
 
 private slots:
-    void startupShowsDefaultPlane_data()
-    {
-        addControlColumns();
-        QTest::newRow("type Ironclave") << "cboPlaneType" << 5 << "Ironclave";
-        QTest::newRow("small engine") << "lstEngineType" << 0 << "Small";
-        QTest::newRow("no nitro") << "chkNitro" << -1 << "unchecked";
-        for (const char *armour : {"lstArmorNose", "lstArmorTail", "lstArmorWings"})
-            QTest::addRow("%s at row 12", armour) << armour << 12 << "60";
-        QTest::newRow("no left hard points") << "cboHPLeft" << 0 << "0";
-        QTest::newRow("no right hard points") << "cboHPRight" << 0 << "0";
-        const char *locations[] = {"Lower Inner Wing", "Lower Outer Wing", "Upper Inner Wing", "Upper Outer Wing"};
-        for (int k = 0; k < 4; ++k) {
-            QTest::addRow("left rocket %d none", k) << QStringLiteral("lstLHP(%1)").arg(k) << 11 << "None";
-            QTest::addRow("right rocket %d none", k) << QStringLiteral("lstRHP(%1)").arg(k) << 11 << "None";
-            QTest::addRow("gun %d no gun", k) << QStringLiteral("lstGunType(%1)").arg(k) << 5 << "No Gun";
-            QTest::addRow("ammunition %d none", k) << QStringLiteral("lstBullets(%1)").arg(k) << 4 << "None";
-            QTest::addRow("mount %d N/A", k) << QStringLiteral("cmdGun(%1)").arg(k) << -1 << "N/A";
-            QTest::addRow("gun location %d", k) << QStringLiteral("lblGunLocation(%1)").arg(k) << -1 << locations[k];
-        }
-        QTest::newRow("first scheme chosen") << "cboSchemes" << 0 << "The Gilded Rovers";
-        QTest::newRow("plane weight") << "txtPlaneWeight" << -1 << "3500";
-        QTest::newRow("engine weight") << "txtEngineWeight" << -1 << "1500";
-        QTest::newRow("armour weight") << "txtArmorWeight" << -1 << "960";
-        QTest::newRow("gun weight") << "txtGunWeight" << -1 << "0";
-        QTest::newRow("hard point weight") << "txtHPWeight" << -1 << "0";
-        QTest::newRow("total weight") << "txtTotalWeight" << -1 << "5960";
-        QTest::newRow("maximum weight") << "txtMaximumWeight" << -1 << "10100";
-        QTest::newRow("speed") << "txtPlaneSpeed" << -1 << "225 mph";
-    }
-    void startupShowsDefaultPlane()
-    {
-        WindowFixture f;
-        checkControl(f.w());
-    }
+    void window_data();
+    void window();
+    void placedAsDesigned();
+    void realDialogs_data();
+    void realDialogs();
+    void drawn_data();
+    void drawn();
 
-    void startupState()
-    {
-        WindowFixture f;
-        QCOMPARE(f.w().pos(), QPoint(66, 66));
-        QCOMPARE(f.w().SSTab1->currentIndex(), 0);
-        QCOMPARE(f.w().PlaneType, qint16(5));
-        QVERIFY(!f.w().Loading);
-        for (const auto *items : {&f.w().mnuToolsLoadEmpty, &f.w().mnuToolsSaveEmpty, &f.w().mnuToolsClearEmpty}) {
-            for (const QAction *item : *items)
-                QCOMPARE(item->text(), QStringLiteral("Empty"));
-        }
-        QCOMPARE(f.w().cboSchemes->count(), 2);
-        QCOMPARE(f.w().cboSchemes->itemText(1), QStringLiteral("ZRKS"));
-        compareLoadout(f.w().selections(), documentedDefault(QString()));
-        const QColor colours[] = {QColor(255, 0, 0), QColor(0, 255, 0), QColor(255, 255, 0)};
-        for (int swatch = 0; swatch < 3; ++swatch)
-            QCOMPARE(f.w().lblColor[swatch]->palette().color(QPalette::Window), colours[swatch]);
-        const QImage logo47(QStringLiteral(":/logos/logo47.gif"));
-        QVERIFY(!logo47.isNull());
-        QVERIFY(logo47.convertToFormat(QImage::Format_RGB32) != QImage(QStringLiteral(":/logos/logo46.gif")).convertToFormat(QImage::Format_RGB32));
-        QCOMPARE(shownImage(f.w().imgPlace[Nose]), logo47.convertToFormat(QImage::Format_RGB32));
-        QCOMPARE(shownImage(f.w().imgLogo[46]), logo47.convertToFormat(QImage::Format_RGB32));
-    }
-
-    void storedPlacement_data()
-    {
-        QTest::addColumn<QString>("value");        // every placement key
-        QTest::addColumn<QString>("display");
-        QTest::addColumn<QPoint>("pos");
-        QTest::addColumn<int>("tab");
-        QTest::newRow("letters, Display 9") << "abc" << "9" << QPoint(66, 66) << 3;
-        QTest::newRow("empty texts, Display x") << "" << "x" << QPoint(66, 66) << 3;
-        QTest::newRow("overflowing number, Display 9") << "1e400" << "9" << QPoint(66, 66) << 3;
-        QTest::newRow("letters, Display 5") << "abc" << "5" << QPoint(66, 66) << 3;
-        QTest::newRow("letters, Display -1") << "abc" << "-1" << QPoint(66, 66) << 3;
-        QTest::newRow("letters, Display empty") << "abc" << "" << QPoint(66, 66) << 3;
-        QTest::newRow("far off every screen") << "-900000" << "2" << QPoint(66, 66) << 2;
-        QTest::newRow("far past every screen") << "900000" << "4" << QPoint(66, 66) << 4;
-        QTest::newRow("a good placement") << "1500" << "1" << QPoint(100, 100) << 1;
-    }
-    void storedPlacement()
-    {
-        QFETCH(QString, value);
-        QFETCH(QString, display);
-        QFETCH(QPoint, pos);
-        QFETCH(int, tab);
-        MemoryStore store;
-        for (const char *key : {"MainLeft", "MainTop", "MainWidth", "MainHeight"})
-            store.write(Settings, QLatin1String(key), value);
-        store.write(Settings, QStringLiteral("Display"), display);
-        WindowFixture f(&store);
-        QCOMPARE(f.w().pos(), pos);
-        QCOMPARE(f.w().SSTab1->currentIndex(), tab);
-        QVERIFY(f.w().width() >= 513);
-        QVERIFY(f.w().height() >= 387);
-    }
-
-    void innerAreaNeverTooSmall_data()
-    {
-        QTest::addColumn<QString>("width");
-        QTest::addColumn<QString>("height");
-        QTest::newRow("no stored size") << QString() << QString();
-        QTest::newRow("one pixel") << "15" << "15";
-        QTest::newRow("zero") << "0" << "0";
-        QTest::newRow("negative") << "-3000" << "-3000";
-    }
-    void innerAreaNeverTooSmall()
-    {
-        QFETCH(QString, width);
-        QFETCH(QString, height);
-        MemoryStore store;
-        if (!width.isNull()) {
-            store.write(Settings, QStringLiteral("MainWidth"), width);
-            store.write(Settings, QStringLiteral("MainHeight"), height);
-        }
-        WindowFixture f(&store);
-        QVERIFY2(f.w().width() >= 513, qPrintable(QString::number(f.w().width())));
-        QVERIFY2(f.w().height() >= 387, qPrintable(QString::number(f.w().height())));
-    }
-
-    void unloadWritesSettingsInOrder_data()
-    {
-        QTest::addColumn<int>("tab");
-        for (int tab = 0; tab < 5; ++tab)
-            QTest::addRow("tab %d current", tab) << tab;
-    }
-    void unloadWritesSettingsInOrder()
-    {
-        QFETCH(int, tab);
-        WindowFixture f;
-        f.w().SSTab1->setCurrentIndex(tab);
-        f.w().move(200, 100);
-        f.store.writeOrder.clear();
-        f.w().close();
-        const QStringList order{"Settings/MainLeft", "Settings/MainTop", "Settings/MainWidth",
-                                "Settings/MainHeight", "Settings/DefaultDir", "Settings/Display"};
-        QCOMPARE(f.store.writeOrder, order);
-        QCOMPARE(f.store.read(Settings, QStringLiteral("Display"), {}), QString::number(tab));
-        QCOMPARE(f.store.read(Settings, QStringLiteral("MainLeft"), {}), QStringLiteral("3000"));
-        QCOMPARE(f.store.read(Settings, QStringLiteral("MainTop"), {}), QStringLiteral("1500"));
-    }
-
-    void unloadWhileMinimisedWritesNothing()
-    {
-        WindowFixture f;
-        f.w().showMinimized();
-        f.store.writeOrder.clear();
-        f.w().close();
-        QCOMPARE(f.store.writeOrder, QStringList());
-    }
-
-    void fileNewTwiceKeepsPaint()
-    {
-        WindowFixture f;
-        frmMain &w = f.w();
-        f.dialogs.colors = {QColor(12, 34, 56)};
-        w.lblColor_DblClick(1);
-        w.imgLogo_DblClick(7);
-        WindowFixture::choose(w.lstGunType[0], 2);
-        WindowFixture::choose(w.cboHP[Left], 3);
-        WindowFixture::choose(w.lstArmor[Tail], 4);
-        WindowFixture::choose(w.cboPlaneType, 1);
-        w.mnuFileNew_Click();
-        PlaneSelections expected = documentedDefault(QStringLiteral("New"));
-        expected.Color[1] = 0x38220C;
-        expected.Logo = {7, 7, 7};
-        const PlaneSelections first = w.selections();
-        compareLoadout(first, expected);
-        QCOMPARE(w.cboSchemes->currentIndex(), 0);
-        QCOMPARE(w.txtTotalWeight->text(), QStringLiteral("5960"));
-        w.mnuFileNew_Click();
-        compareLoadout(w.selections(), first, true);
-    }
-
-    void toolbarDispatchesByKey_data()
-    {
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("dialog");     // kind of the one dialog shown, or empty
-        QTest::addColumn<QString>("nameAfter");
-        QTest::newRow("New resets the plane") << "New" << "" << "New";
-        QTest::newRow("Open asks for a file") << "Open" << "open" << "Kite";
-        QTest::newRow("SaveAs asks where to save") << "SaveAs" << "save" << "Kite";
-        QTest::newRow("an unknown key does nothing") << "Other" << "" << "Kite";
-    }
-    void toolbarDispatchesByKey()
-    {
-        QFETCH(QString, key);
-        QFETCH(QString, dialog);
-        QFETCH(QString, nameAfter);
-        WindowFixture f;
-        f.w().txtPlaneName->setText(QStringLiteral("Kite"));
-        f.w().tbToolBar_ButtonClick(key);
-        QCOMPARE(f.dialogs.shown.size(), dialog.isEmpty() ? size_t(0) : size_t(1));
-        if (!dialog.isEmpty())
-            QCOMPARE(f.dialogs.shown.back().kind, dialog);
-        QCOMPARE(f.w().txtPlaneName->text(), nameAfter);
-        // The toolbar's own button with that key does the same.
-        for (QAction *action : f.w().tbToolBar->actions()) {
-            if (action->data().toString() != key)
-                continue;
-            f.dialogs.shown.clear();
-            f.w().txtPlaneName->setText(QStringLiteral("Kite"));
-            action->trigger();
-            QCOMPARE(f.dialogs.shown.size(), dialog.isEmpty() ? size_t(0) : size_t(1));
-            QCOMPARE(f.w().txtPlaneName->text(), nameAfter);
-        }
-    }
-
-    void openDialogStartFolder_data()
-    {
-        QTest::addColumn<bool>("existing");
-        QTest::newRow("stored default folder missing: home") << false;
-        QTest::newRow("stored folder exists: that folder") << true;
-    }
-    void openDialogStartFolder()
-    {
-        QFETCH(bool, existing);
-        QTemporaryDir dir;
-        MemoryStore store;
-        if (existing)
-            store.write(Settings, QStringLiteral("DefaultDir"), dir.path() + QLatin1Char('/'));
-        WindowFixture f(&store);
-        f.w().mnuFileOpen_Click();
-        QCOMPARE(f.dialogs.shown.size(), size_t(1));
-        const auto &open = f.dialogs.shown.back();
-        QCOMPARE(open.kind, QStringLiteral("open"));
-        QCOMPARE(open.title, QStringLiteral("Open"));
-        QCOMPARE(open.filter, AllFilesFilter);
-        QCOMPARE(QDir(open.detail).canonicalPath(),
-                 existing ? QDir(dir.path()).canonicalPath() : QDir::home().canonicalPath());
-        if (!existing)
-            QCOMPARE(f.w().DefaultDir, QStringLiteral("C:\\Program Files\\Halvery Games\\Vantorel\\Planes"));
-    }
-
-    void openShowsFile_data()
-    {
-        addControlColumns();
-        QTest::newRow("name") << "txtPlaneName" << -1 << "Kite";
-        QTest::newRow("type Vexmire") << "cboPlaneType" << 3 << "Vexmire";
-        QTest::newRow("medium engine") << "lstEngineType" << 1 << "Medium";
-        QTest::newRow("nitro") << "chkNitro" << -1 << "checked";
-        QTest::newRow("two left hard points") << "cboHPLeft" << 2 << "2";
-        QTest::newRow("one right hard point") << "cboHPRight" << 1 << "1";
-        QTest::newRow("stored weight") << "txtWeight" << -1 << "6969";
-        QTest::newRow("scheme 2") << "cboSchemes" << 1 << "Orrin Airways";
-        QTest::newRow("nose armour 25") << "lstArmorNose" << 5 << "25";
-        QTest::newRow("tail armour 60") << "lstArmorTail" << 12 << "60";
-        QTest::newRow("wing armour 0") << "lstArmorWings" << 0 << " 0";
-        const char *guns[] = {".30 cal Sirocco", ".50 cal", ".70 cal Behemoth", "No Gun"};
-        const int gunRows[] = {0, 2, 4, 5};
-        const char *bullets[] = {"Slug", "Armor Piercing", "Explosive", "None"};
-        const int bulletRows[] = {0, 2, 3, 4};
-        const char *mounts[] = {"Twin", "Single", "Twin", "N/A"};
-        for (int k = 0; k < 4; ++k) {
-            QTest::addRow("gun %d", k) << QStringLiteral("lstGunType(%1)").arg(k) << gunRows[k] << guns[k];
-            QTest::addRow("ammunition %d", k) << QStringLiteral("lstBullets(%1)").arg(k) << bulletRows[k] << bullets[k];
-            QTest::addRow("mount %d", k) << QStringLiteral("cmdGun(%1)").arg(k) << -1 << mounts[k];
-        }
-        QTest::newRow("left rocket 0") << "lstLHP(0)" << 0 << "AP";
-        QTest::newRow("left rocket 1") << "lstLHP(1)" << 10 << "Torpedo";
-        QTest::newRow("left rocket 2") << "lstLHP(2)" << 11 << "None";
-        QTest::newRow("right rocket 0") << "lstRHP(0)" << 9 << "Seeker";
-        QTest::newRow("right rocket 1") << "lstRHP(1)" << 11 << "None";
-    }
-    void openShowsFile()
-    {
-        QTemporaryDir dir;
-        const QString path = writeFile(dir.filePath(QStringLiteral("Kite")), bytesOf(kiteBytes()));
-        QVERIFY(!path.isEmpty());
-        WindowFixture f;
-        f.dialogs.texts = {path};
-        f.w().mnuFileOpen_Click();
-        QCOMPARE(f.dialogs.messages(), QStringList());
-        checkControl(f.w());
-        QCOMPARE(f.w().DefaultDir, QDir::toNativeSeparators(dir.path()) + QDir::separator());
-        QCOMPARE(f.w().Logo, (std::array<qint16, 3>{3, 17, 49}));
-        const QColor colours[] = {QColor(10, 20, 30), QColor(200, 100, 0), QColor(1, 2, 3)};
-        for (int swatch = 0; swatch < 3; ++swatch)
-            QCOMPARE(f.w().lblColor[swatch]->palette().color(QPalette::Window), colours[swatch]);
-        QCOMPARE(shownImage(f.w().imgPlace[Wings]), shownImage(f.w().imgLogo[49]));
-        QVERIFY(!f.w().Loading);
-    }
-
-    void openedGunKeepsItsAmmunition_data()
-    {
-        QTest::addColumn<int>("bullets");
-        QTest::newRow("Slug") << 0;
-        QTest::newRow("Armor Piercing") << 2;
-        QTest::newRow("Explosive") << 3;
-    }
-    void openedGunKeepsItsAmmunition()
-    {
-        QFETCH(int, bullets);
-        PlaneRecord r = kiteBytes();
-        r[Offset::GunType0 + 8] = 1;
-        r[Offset::Bullets0 + 8] = static_cast<std::uint8_t>(bullets);
-        QTemporaryDir dir;
-        const QString path = writeFile(dir.filePath(QStringLiteral("Gunner")), bytesOf(r));
-        WindowFixture f;
-        QCOMPARE(f.w().lstGunType[2]->currentRow(), NoGun);
-        f.w().openPlaneFile(path);
-        QCOMPARE(f.w().lstGunType[2]->currentRow(), 1);
-        QCOMPARE(f.w().lstBullets[2]->currentRow(), bullets);
-        QVERIFY(isInUse(f.w().lstGunType[2]));
-        QVERIFY(isInUse(f.w().lstBullets[2]));
-        // By hand, an empty slot is given "Dum Dum" and a twin mount.
-        WindowFixture::choose(f.w().lstGunType[3], 2);
-        QCOMPARE(f.w().lstBullets[3]->currentRow(), 1);
-        QCOMPARE(f.w().cmdGun[3]->text(), QStringLiteral("Twin"));
-    }
 };
+
+void TestMainWindow::window()
+{
+    QFETCH(Steps, steps);
+    QFETCH(Shows, shows);
+    WindowFixture f;
+    for (const QString &step : steps) {
+        f.act(step);
+        if (QTest::currentTestFailed())
+            return;
+    }
+    QStringList seen, want;
+    for (const QString &show : shows) {
+        seen << show.section(QLatin1Char('='), 0, 0) + QLatin1Char('=') + f.shown(show.section(QLatin1Char('='), 0, 0));
+        want << f.expand(show);
+    }
+    QCOMPARE(seen, want);
+    if (!shows.join(QLatin1Char('\n')).contains(QLatin1String("shown=")))
+        QCOMPARE(f.dialogs.log, QStringList());
+    checkShowsLoadout(f);
+    QVERIFY(!QApplication::overrideCursor());
+}
+
+// clang-format off
+void TestMainWindow::window_data()
+{
+    QTest::addColumn<Steps>("steps");
+    QTest::addColumn<Shows>("shows");
+    // Each control forwards its choice to its rule; the window shows the result.
+    row("plane type", {"cboPlaneType=2"}, {"PlaneType=2", "lblGunLocation(2)=Nose Turret", "txtPlaneWeight=5460", "txtMaximumWeight=15760", "txtEngineWeight=2500", "txtPlaneSpeed=113 mph", "cboSchemes*=The Gilded Rovers|Crown Flying Corps"});
+    row("plane type: scheme back to the first", {"cboSchemes=1", "cboPlaneType=3"}, {"ColorScheme=4", "cboSchemes=The Gilded Rovers"});
+    row("plane type: loadout kept", {"lstGunType(0)=1", "cboHPLeft=2", "lstArmorNose=3", "chkNitro", "cboPlaneType=0"}, {"PlaneType=0", "GunType0=1", "HPLeft=2", "ArmorNose=3", "EngineType=3"});
+    row("nose armour", {"lstArmorNose=2"}, {"ArmorNose=2", "txtArmorWeight=760"});
+    row("tail armour", {"lstArmorTail=0"}, {"ArmorTail=0", "txtArmorWeight=720"});
+    row("wing armour", {"lstArmorWings=1"}, {"ArmorWings=1", "txtArmorWeight=520"});
+    row("engine", {"lstEngineType=2"}, {"EngineType=2", "txtEngineWeight=2500", "txtPlaneSpeed=276 mph"});
+    row("nitro", {"chkNitro"}, {"EngineType=3", "txtEngineWeight=2000", "txtPlaneSpeed=225 (300) mph", "txtTotalWeight=6460"});
+    row("gun into an empty slot", {"lstGunType(1)=2"}, {"GunType1=2", "Bullets1=1", "SingleTwin=2", "cmdGun(1)=Twin", "lstBullets(1)=Dum Dum", "txtGunWeight=960"});
+    row("ammunition", {"lstGunType(1)=2", "lstBullets(1)=3"}, {"Bullets1=3", "lstBullets(1)=Explosive"});
+    row("another gun keeps mount and ammunition", {"lstGunType(2)=0", "cmdGun(2)", "lstBullets(2)=3", "lstGunType(2)=4"}, {"cmdGun(2)=Single", "Bullets2=3", "txtGunWeight=680"});
+    row("ammunition without a gun", {"lstBullets(2)=3"}, {"Bullets2=4", "lstBullets(2)=None [cyan]"});
+    row("mount button", {"lstGunType(3)=4", "cmdGun(3)"}, {"SingleTwin=0", "cmdGun(3)=Single", "txtGunWeight=680"});
+    row("mount button twice", {"lstGunType(3)=4", "cmdGun(3)", "cmdGun(3)"}, {"SingleTwin=8", "cmdGun(3)=Twin", "txtGunWeight=1360"});
+    row("no gun", {"lstGunType(0)=1", "lstGunType(0)=5"}, {"GunType0=5", "Bullets0=4", "cmdGun(0)=N/A", "lstGunType(0)=No Gun [cyan]", "txtGunWeight=0"});
+    row("left hard points", {"cboHPLeft=4", "lstLHP(0)=3", "lstLHP(2)=6", "cboHPLeft=2"}, {"HPLeft=2", "LHP0=3", "LHP2=11", "lstLHP(0)=Sonic", "lstLHP(2)=None [cyan]", "txtHPWeight=960"});
+    row("right hard points", {"cboHPRight=3"}, {"HPRight=3", "lstRHP(2)=None", "lstRHP(3)=None [cyan]", "txtHPWeight=1440"});
+    row("rocket", {"cboHPRight=1", "lstRHP(0)=9"}, {"RHP0=9", "lstRHP(0)=Seeker"});
+    row("rocket past the count", {"cboHPRight=1", "lstRHP(1)=9"}, {"RHP1=11", "lstRHP(1)=None [cyan]"});
+    row("scheme", {"SSTab1=3", "cboSchemes=1"}, {"ColorScheme=8", "picPlane0=scheme 17", "picPlane1=painted"});
+    row("colour", {"SSTab1=3", "> #0c2238", "lblSecondColor"}, {"Color2=3678732", "lblSecondColor=2nd Color #0c2238", "picPlane1=painted", "shown=color #00ff00"});
+    row("colour unchanged: no painting", {"SSTab1=3", "> #ff0000", "lblFirstColor"}, {"Color1=255", "picPlane1=", "shown=color #ff0000"});
+    row("Redraw", {"SSTab1=3", "cmdRedraw"}, {"picPlane1=painted"});
+    row("logo to every place ticked at start", {"imgLogo(7)"}, {"LogoNose=7", "LogoTail=7", "LogoWing=7", "imgWing=logo 7", "chkNose=unchecked", "chkWing=unchecked"});
+    row("logo to the tail only", {"chkNose", "chkWing", "imgLogo(49)"}, {"LogoNose=46", "LogoTail=49", "LogoWing=46", "imgTail=logo 49", "imgNose=logo 46", "chkTail=unchecked"});
+    row("plane name", {"txtPlaneName=Kite"}, {"PlaneName=Kite"});
+    row("plane name of 15 characters at most", {"txtPlaneName=Sixteen letters!"}, {"PlaneName=Sixteen letters"});
+    row("total at the maximum", Heavy + Steps{"lstArmorNose=8"}, {"txtTotalWeight=10100"});
+    row("total over the maximum turns red", Heavy + Steps{"lstArmorNose=9"}, {"txtTotalWeight=10120 [red]"});
+    row("total back at the maximum", Heavy + Steps{"lstArmorNose=9", "lstArmorNose=8"}, {"txtTotalWeight=10100"});
+    row("start on another tab: nothing painted", {}, {"SSTab1=Armor/Engine", "picPlane0=scheme 16", "picPlane1="});
+    row("start on the scheme tab: painted", {"@Settings/Display=3"}, {"SSTab1=Color Schemes", "picPlane0=scheme 16", "picPlane1=painted"});
+    row("type changed on the scheme tab", {"SSTab1=3", "> #000080", "lblFirstColor", "cboPlaneType=3"}, {"picPlane0=scheme 11", "picPlane1=painted", "shown=color #ff0000"});
+    row("type changed on another tab", {"SSTab1=3", "> #000080", "lblFirstColor", "SSTab1=0", "cboPlaneType=3"}, {"picPlane0=scheme 11", "picPlane1=stale", "shown=color #ff0000"});
+    row("... until Redraw", {"SSTab1=3", "> #000080", "lblFirstColor", "SSTab1=0", "cboPlaneType=3", "SSTab1=3", "cmdRedraw"}, {"picPlane1=painted", "shown=color #ff0000"});
+    // The messages, word for word.
+    row("mount button without a gun", {"cmdGun(0)"}, {modals({GunFirst}), "cmdGun(0)=N/A"});
+    row("colour picker cancelled", {"SSTab1=3", "lblThirdColor"}, {modals({"color #ffff00", "message Color Selection: Cancelled"}), "Color3=65535", "picPlane1="});
+    row("logo with no place ticked", {"imgLogo(0)", "imgLogo(5)"}, {modals({"message Logo Selection Required: Select One Or More Images To Re-Assign First"}), "LogoNose=0"});
+    row("export without a name", {"mnuFileSaveAs"}, {modals({"message VTEditor: Plane Name Required"})});
+    row("export over weight", Heavy + Steps{"lstArmorNose=9", "txtPlaneName=Heavy", "mnuFileSaveAs"}, {modals({"message VTEditor: Plane Over Weight"})});
+    row("export at the maximum", Heavy + Steps{"lstArmorNose=8", "txtPlaneName=Heavy", "mnuFileSaveAs"}, {modals({"save Save: Heavy in  [{filter}]"})});
+    row("open a file of the wrong size; export starts there", {"file Short=203", "> {dir}/Short", "mnuFileOpen", "txtPlaneName=Kite", "mnuFileSaveAs"}, {modals({"open Open: {home} [{filter}]", "message VTEditor: Plane File Size Incorrect", "save Save: Kite in {dir}/ [{filter}]"})});
+    row("About box", {"mnuHelpAbout"}, {modals({"exec About VTP Editor"})});
+    // Start-up and shutdown with the settings store, File > New and the toolbar.
+    row("empty store", {}, {"pos={design}", "SSTab1=Armor/Engine", "mnuToolsClearEmpty(0)=Empty", "mnuToolsLoadEmpty(3)=Empty", "mnuToolsSaveEmpty(1)=Empty", "PlaneType=5", "ArmorWings=12", "Color3=65535", "LogoTail=46", "imgNose=logo 46", "lblGunLocation(0)=Lower Inner Wing", "txtTotalWeight=5960", "PlaneName=", "@writes="});
+    row("stored placement and tab", {"@Settings/MainLeft=1500", "@Settings/MainTop=3000", "@Settings/MainWidth=10500", "@Settings/MainHeight=9000", "@Settings/Display=1"}, {"pos=100,200", "size=700,600", "SSTab1=Guns"});
+    row("letters, Display 9", {"@Settings/MainLeft=abc", "@Settings/MainTop=abc", "@Settings/Display=9"}, {"pos={design}", "SSTab1=Color Schemes"});
+    row("empty texts, Display x", {"@Settings/MainLeft=", "@Settings/MainTop=", "@Settings/Display=x"}, {"pos={design}", "SSTab1=Color Schemes"});
+    row("overflowing number, Display -1", {"@Settings/MainLeft=1e400", "@Settings/Display=-1"}, {"pos={design}", "SSTab1=Color Schemes"});
+    row("far off every screen, Display 5", {"@Settings/MainLeft=-900000", "@Settings/MainTop=-900000", "@Settings/Display=5"}, {"pos={design}", "SSTab1=Color Schemes"});
+    row("stored configuration names", {"@Plane1/MenuName=Alpha"}, {"mnuToolsClearEmpty(1)=Alpha", "mnuToolsLoadEmpty(1)=Alpha", "mnuToolsSaveEmpty(1)=Alpha", "mnuToolsLoadEmpty(0)=Empty"});
+    row("shutdown writes the six settings", {"@Settings/MainWidth=10500", "@Settings/MainHeight=9000", "SSTab1=4", "move 200,100", "close"}, {"@writes=Settings/MainLeft Settings/MainTop Settings/MainWidth Settings/MainHeight Settings/DefaultDir Settings/Display", "@Settings/MainLeft=3000", "@Settings/MainTop=1500", "@Settings/MainWidth=10500", "@Settings/MainHeight=9000", "@Settings/Display=4", "@Settings/DefaultDir=C:\\Program Files\\Halvery Games\\Vantorel\\Planes"});
+    row("File > Exit", {"SSTab1=2", "mnuFileExit"}, {"@Settings/Display=2"});
+    row("minimised: nothing written", {"SSTab1=2", "minimize", "close"}, {"@writes=", "@Settings/Display=(none)"});
+    row("File > New keeps paint and logos", {"SSTab1=3", "> #0c2238", "lblSecondColor", "imgLogo(7)", "lstGunType(0)=2", "cboHPLeft=3", "lstArmorTail=4", "chkNitro", "cboPlaneType=1", "mnuFileNew"}, {"PlaneName=New", "PlaneType=5", "GunType0=5", "HPLeft=0", "ArmorTail=12", "EngineType=0", "ColorScheme=4", "Color2=3678732", "LogoNose=7", "txtTotalWeight=5960", "shown=color #00ff00"});
+    row("toolbar New twice", {"SSTab1=3", "> #0c2238", "lblSecondColor", "lstGunType(0)=2", "cboSchemes=1", "New", "cboHPLeft=1", "New"}, {"PlaneName=New", "GunType0=5", "HPLeft=0", "ColorScheme=4", "Color2=3678732", "shown=color #00ff00"});
+    row("toolbar Open", {"Open"}, {modals({"open Open: {home} [{filter}]"})});
+    row("toolbar SaveAs", {"txtPlaneName=Kite", "SaveAs"}, {modals({"save Save: Kite in  [{filter}]"})});
+    // The Tools menu.
+    row("save", {"> yes", "> Alpha", "mnuToolsSaveEmpty(2)"}, {modals({Ask, named("Empty"), notice("Guns - HP"), Saved}), "@Plane2/MenuName=Alpha", "@Plane2/PlaneType=5", "@Plane2/LogoWing=46", "mnuToolsClearEmpty(2)=Alpha", "mnuToolsLoadEmpty(2)=Alpha", "mnuToolsSaveEmpty(2)=Alpha"});
+    row("save declined", {"mnuToolsSaveEmpty(2)"}, {modals({Ask}), "@writes=", "mnuToolsSaveEmpty(2)=Empty"});
+    row("save, name prompt cancelled", {"> yes", "mnuToolsSaveEmpty(2)"}, {modals({Ask, named("Empty"), notice("Guns - HP"), Saved}), "mnuToolsLoadEmpty(2)=Unknown2"});
+    row("save, name Empty", {"> yes", "> Empty", "mnuToolsSaveEmpty(0)"}, {modals({Ask, named("Empty"), notice("Guns - HP"), Saved}), "@Plane0/MenuName=Unknown0"});
+    row("save, name empty in lower case", {"> yes", "> empty", "mnuToolsSaveEmpty(1)"}, {modals({Ask, named("Empty"), notice("Guns - HP"), Saved}), "@Plane1/MenuName=empty"});
+    row("save into a used slot offers its name", {"@Plane3/MenuName=Alpha", "> yes", "> Bravo", "mnuToolsSaveEmpty(3)"}, {modals({Ask, named("Alpha"), notice("Guns - HP"), Saved}), "mnuToolsSaveEmpty(3)=Bravo"});
+    row("save with everything fitted: no notice", {"lstGunType(0)=0", "cboHPLeft=1", "> yes", "> Alpha", "mnuToolsSaveEmpty(0)"}, {modals({Ask, named("Empty"), Saved})});
+    row("save with nothing fitted", {"lstArmorNose=0", "lstArmorTail=0", "lstArmorWings=0", "> yes", "> Alpha", "mnuToolsSaveEmpty(0)"}, {modals({Ask, named("Empty"), notice("Armor - Guns - HP"), Saved})});
+    row("save refused by the store", {"refuse", "> yes", "> Bravo", "mnuToolsSaveEmpty(2)"}, {modals({Ask, named("Empty"), notice("Guns - HP"), NotSaved}), "mnuToolsSaveEmpty(2)=Empty"});
+    row("clear", {"@Plane1/MenuName=Alpha", "@Plane1/PlaneType=3", "> yes", "mnuToolsClearEmpty(1)"}, {modals({clearAsk("Alpha")}), "@Plane1/PlaneType=(none)", "mnuToolsClearEmpty(1)=Empty", "mnuToolsLoadEmpty(1)=Empty", "mnuToolsSaveEmpty(1)=Empty"});
+    row("clear declined", {"@Plane1/MenuName=Alpha", "mnuToolsClearEmpty(1)"}, {modals({clearAsk("Alpha")}), "@Plane1/MenuName=Alpha", "mnuToolsLoadEmpty(1)=Alpha"});
+    row("clear an unused slot", {"> yes", "mnuToolsClearEmpty(0)"}, {modals({clearAsk("Empty")}), "mnuToolsLoadEmpty(0)=Empty"});
+    row("clear refused by the store", {"@Plane1/MenuName=Alpha", "refuse", "> yes", "mnuToolsClearEmpty(1)"}, {modals({clearAsk("Alpha"), NotSaved}), "mnuToolsLoadEmpty(1)=Alpha"});
+    row("load", {"@Plane1/MenuName=Alpha", "@Plane1/PlaneType=2", "@Plane1/EngineType=4", "@Plane1/SingleTwin=200", "@Plane1/GunType3=0", "@Plane1/Bullets3=3", "@Plane1/HPLeft=2", "@Plane1/LHP0=3", "@Plane1/ColorScheme=3", "> yes", "mnuToolsLoadEmpty(1)"}, {modals({loadAsk("Alpha"), Loaded}), "PlaneName=Default Plane", "PlaneType=2", "EngineType=4", "ArmorNose=0", "cmdGun(3)=Twin", "lstBullets(3)=Explosive", "lstLHP(0)=Sonic", "cboSchemes=Crown Flying Corps", "txtTotalWeight=10960"});
+    row("load with bad values", {"@Plane1/LogoWing=50", "@Plane1/EngineType=6", "@Plane1/PlaneType=40000", "> yes", "mnuToolsLoadEmpty(1)"}, {modals({loadAsk("Empty"), illegal("Plane Type"), illegal("Engine"), illegal("Wing Logo"), Loaded}), "PlaneType=5", "LogoWing=46"});
+    row("load declined", {"@Plane1/PlaneType=0", "lstArmorNose=3", "mnuToolsLoadEmpty(1)"}, {modals({loadAsk("Empty")}), "PlaneType=5", "ArmorNose=3"});
+    row("load an unused slot", {"lstGunType(0)=2", "> yes", "mnuToolsLoadEmpty(3)"}, {modals({loadAsk("Empty"), Loaded}), "PlaneType=5", "ArmorNose=0", "GunType0=5", "LogoNose=46", "Color1=255", "PlaneName=Default Plane", "txtTotalWeight=5000"});
+    row("save and load back", {"cboPlaneType=2", "lstGunType(1)=0", "lstGunType(3)=2", "cmdGun(3)", "cmdGun(3)", "cboHPLeft=1", "lstLHP(0)=4", "lstArmorWings=5", "> yes", "> Round", "mnuToolsSaveEmpty(3)", "mnuFileNew", "> yes", "mnuToolsLoadEmpty(3)"}, {modals({Ask, named("Empty"), Saved, loadAsk("Round"), Loaded}), "PlaneType=2", "GunType1=0", "GunType3=2", "SingleTwin=202", "LHP0=4", "ArmorWings=5"});
+    // Plane files: the dialogs, export and open, drag and drop.
+    row("open starts in the stored folder", {"@Settings/DefaultDir={dir}/", "mnuFileOpen"}, {modals({"open Open: {dir}/ [{filter}]"})});
+    row("open starts at home when it is missing", {"mnuFileOpen", "close"}, {modals({"open Open: {home} [{filter}]"}), "@Settings/DefaultDir=C:\\Program Files\\Halvery Games\\Vantorel\\Planes"});
+    row("export cancelled", {"txtPlaneName=Raven", "mnuFileSaveAs"}, {modals({"save Save: Raven in  [{filter}]"}), "size:Raven=(none)"});
+    row("export, then open again", {"txtPlaneName=Raven", "lstGunType(1)=3", "cmdGun(1)", "lstBullets(1)=2", "cboHPRight=2", "lstRHP(1)=5", "cboSchemes=1", "lstArmorNose=3", "chkNitro", "SSTab1=3", "> #0c2238", "lblThirdColor", "imgLogo(9)", "> {dir}/Raven", "mnuFileSaveAs", "mnuFileNew", "> {dir}/Raven", "mnuFileOpen", "close"}, {modals({"color #ffff00", "save Save: Raven in  [{filter}]", "open Open: {home} [{filter}]"}), "size:Raven=204", "PlaneName=Raven", "GunType1=3", "SingleTwin=0", "Bullets1=2", "HPRight=2", "RHP1=5", "ColorScheme=8", "ArmorNose=3", "EngineType=3", "Color3=3678732", "LogoWing=9", "txtWeight=7820", "@Settings/DefaultDir={dir}/"});
+    row("drop a plane file", {"txtPlaneName=Kestrel", "cboPlaneType=2", "> {dir}/Kestrel", "mnuFileSaveAs", "mnuFileNew", "drop {dir}/Kestrel", "close"}, {modals({"save Save: Kestrel in  [{filter}]"}), "drop=accepted/accepted", "PlaneName=Kestrel", "PlaneType=2", "@Settings/DefaultDir={dir}/"});
+    row("drop a file a byte short", {"file Short=203", "drop {dir}/Short"}, {modals({"message VTEditor: Plane File Size Incorrect"}), "drop=accepted/accepted"});
+    row("drop two files", {"file A=204", "file B=204", "drop {dir}/A {dir}/B"}, {"drop=refused/refused", "PlaneType=5"});
+    row("drop a text", {"file A=204", "drop text:{dir}/A"}, {"drop=refused/refused", "PlaneType=5"});
+    row("drop a remote file", {"drop https://vantorel.org/planes/Kestrel"}, {"drop=refused/refused", "PlaneType=5"});
+    row("drop a local and a remote file", {"file A=204", "drop {dir}/A https://vantorel.org/planes/B"}, {"drop=refused/refused", "PlaneType=5"});
+    // The keyboard.
+    row("Ctrl+Tab from a list", {"show", "SSTab1=1", "focus lstGunType(2)", "key Ctrl+Tab"}, {"SSTab1=Hard Points"});
+    row("Ctrl+Shift+Tab from the name", {"show", "focus txtPlaneName", "key Ctrl+Shift+Tab"}, {"SSTab1=Logos"});
+    row("Ctrl+PgDown from the last tab", {"show", "SSTab1=4", "focus imgLogo(7)", "key Ctrl+PgDown"}, {"SSTab1=Armor/Engine"});
+    row("Ctrl+PgUp from a box", {"show", "SSTab1=2", "focus cboHPLeft", "key Ctrl+PgUp"}, {"SSTab1=Guns"});
+    row("Ctrl+Tab from a weight field", {"show", "SSTab1=3", "focus txtTotalWeight", "key Ctrl+Tab"}, {"SSTab1=Logos"});
+    row("PgDown alone stays in the list", {"show", "lstArmorTail=0", "focus lstArmorTail", "key PgDown"}, {"SSTab1=Armor/Engine", "focus=lstArmorTail"});
+    row("Ctrl+N", {"show", "txtPlaneName=Kite", "focus cboPlaneType", "key Ctrl+N"}, {"PlaneName=New"});
+    row("Return on a mount button", {"show", "SSTab1=1", "lstGunType(1)=2", "focus cmdGun(1)", "key Return"}, {"cmdGun(1)=Single"});
+    row("Enter on a mount button without a gun", {"show", "SSTab1=1", "focus cmdGun(0)", "key Enter"}, {modals({GunFirst})});
+    row("Enter on a swatch", {"show", "SSTab1=3", "> #0c2238", "focus lblSecondColor", "key Enter"}, {"Color2=3678732", "shown=color #00ff00"});
+    row("other keys on a swatch", {"show", "SSTab1=3", "focus lblFirstColor", "key A", "key Esc", "key Down"}, {"Color1=255"});
+    row("Space on a logo", {"show", "SSTab1=4", "focus imgLogo(49)", "key Space"}, {"LogoNose=49", "LogoWing=49"});
+    row("Return on a logo", {"show", "SSTab1=4", "chkNose", "chkWing", "focus imgLogo(0)", "key Return"}, {"LogoNose=46", "LogoTail=0"});
+    // Every caption, title, tooltip and menu text, and the About box's.
+    const QString picker = QStringLiteral("#toolTip=Double-Click here to open the Color Picker");
+    for (const QString &text : QStringList{
+             "frmMain#windowTitle=Vantorel Plane Editor", "icon=16 32 48 64", "lblPlaneName=Plane Name", "lblPlaneType=Plane Type", "SSTab1*=Armor/Engine|Guns|Hard Points|Color Schemes|Logos",
+             "lblWeights=Weights -     Plane       Engine       Armor        Guns           HP          Total       Max. Allowed",
+             "mnuFile#title=&File", "mnuFile*=&New|&Open (Import)|-|Save &As (Export)|-|E&xit", "mnuFileNew#shortcut=Ctrl+N", "mnuHelp#title=&Help", "mnuHelp*=&About ",
+             "mnuTools#title=&Tools", "mnuTools*=Load Configuration|-|Save Configuration|-|Clear Configuration",
+             "mnuToolsLoad*=Empty|Empty|Empty|Empty", "mnuToolsSave*=Empty|Empty|Empty|Empty", "mnuToolsClear*=Empty|Empty|Empty|Empty",
+             "New#toolTip=New Empty Plane", "Open#toolTip=Import an Existing Plane", "SaveAs#toolTip=Save (Export) Plane As", "sbStatusBar.Status=Status",
+             "lblArmorNose=Armor - Nose            Tail              Wings", "lblEngineType=Engine Type", "chkNitro#text=Nitro", "lblPlaneSpeed=Plane Speed",
+             "cboPlaneType*=Corvane|Grimsbane|Thornleigh|Vexmire|Scaramond|Ironclave|Cindervale|Tempestra|Swiftmere|Arbiteron|Galeborn",
+             "lstArmorWings*= 0| 5|10|15|20|25|30|35|40|45|50|55|60", "lstEngineType*=Small|Medium|Large", "cboHPLeft*=0|1|2|3|4",
+             "lstGunType(3)*=.30 cal Sirocco|.40 cal|.50 cal|.60 cal Tamarack|.70 cal Behemoth|No Gun", "lstBullets(0)*=Slug|Dum Dum|Armor Piercing|Explosive|None",
+             "lstRHP(2)*=AP|HE|Flak|Sonic|Flash|Rear Flash|Smoker|Choker|Beeper|Seeker|Torpedo|None", "lblGunLocation(3)=Upper Outer Wing", "cmdGun(2)=N/A",
+             "lblHPLeft=Left Hard Points" + QString(56, QLatin1Char(' ')) + "Right Hard Points", "lblLeftHP=Left Hard Points", "lblRightHP=Right Hard Points",
+             "lblFirstColor#text=1st Color", "lblSecondColor#text=2nd Color", "lblThirdColor#text=3rd Color", "lblFirstColor" + picker, "lblSecondColor" + picker, "lblThirdColor" + picker,
+             "lblCost=Double Click Above Color To Change", "cboSchemes*=The Gilded Rovers|ZRKS", "cmdRedraw=Redraw", "lblNose=Nose", "lblTail=Tail", "lblWing=Wing",
+             "chkNose#text=Re-Assign", "chkTail#text=Re-Assign", "chkWing#text=Re-Assign", "lblLogoHelp=Select 1 or more Logos to re-assign, and then double click on the Icon you wish to use.",
+             "tbToolBar#movable=false", "txtWeight#readOnly=true", "txtTotalWeight#readOnly=true", "txtPlaneSpeed#readOnly=true",
+             // What a screen reader announces for the controls without a caption of their own.
+             "txtPlaneName#accessibleName=Plane Name", "lstArmorTail#accessibleName=Armor - Tail", "lstGunType(3)#accessibleName=Gun 4", "lstBullets(0)#accessibleName=Ammo 1",
+             "cboHPRight#accessibleName=Right Hard Points", "lstRHP(2)#accessibleName=Right Rocket 3", "cboSchemes#accessibleName=Color Scheme", "imgLogo(49)#accessibleName=Logo 50",
+             "frmAbout#windowTitle=About VTP Editor", "picIcon=program icon", "lblTitle=VTEditor", "lblVersion=Version " VTEDITOR_VERSION, "cmdOK=OK", "cmdSysInfo=&System Info...",
+             "lblDescription=Manage all of your planes in easy and style.  Import an existing plane, make changes as required, and then export your plane complete with default ammo and rocket types.  By using the Tools Load/Save function, you can quickly create and load your favorite default settings via the System Registry, make any changes required and then export your plane .  Individual planes will automatically be saved with your ammo and rocket type choices."})
+        QTest::newRow(qPrintable(text.section(QLatin1Char('='), 0, 0))) << Steps() << Shows{text};
+}
+// clang-format on
+
+// Where the design puts each control, in twips at 15 to the pixel: the frame's
+// under the toolbar (420 twips), the tabs' under their tab row (360); a width
+// or height of 0 is a caption's or a list's, which may grow to hold its text.
+void TestMainWindow::placedAsDesigned()
+{
+    // clang-format off
+    const QStringList design{
+        "lblPlaneName 120 660 0 0", "txtPlaneName 1140 600 1335 285", "lblPlaneType 2700 660 0 0", "cboPlaneType 3660 600 2415 315", "SSTab1 60 1020 7575 0",
+        "lblArmorNose 180 540 0 0", "lstArmorNose 660 840 435 0", "lstArmorTail 1560 840 435 0", "lstArmorWings 2400 840 435 0", "lblEngineType 3600 540 0 0",
+        "lstEngineType 3660 840 855 0", "chkNitro 4920 840 795 315", "lblPlaneSpeed 3660 1800 0 0", "txtPlaneSpeed 3660 2100 1335 285",
+        "lblGunLocation(0) 240 420 0 3435", "lblGunLocation(3) 5640 420 0 3435", "cmdGun(0) 360 840 1455 375", "cmdGun(2) 3960 840 1455 375",
+        "lstGunType(0) 360 1320 1455 0", "lstGunType(3) 5760 1305 1455 0", "lstBullets(1) 2160 2640 1455 0", "lstBullets(3) 5760 2640 1455 0",
+        "lblHPLeft 240 480 0 0", "cboHPLeft 120 780 615 315", "cboHPRight 3900 720 615 315", "lstLHP(0) 120 1200 890 0", "lstLHP(3) 2820 1200 890 0",
+        "lstRHP(0) 3900 1200 890 0", "lstRHP(3) 6600 1200 890 0", "lblLeftHP 120 3660 0 0", "lblRightHP 3900 3660 0 0",
+        "lblFirstColor 480 480 915 285", "lblSecondColor 1560 480 915 285", "lblThirdColor 2640 480 915 285", "lblCost 540 780 2955 255", "cboSchemes 4740 480 2475 315",
+        "picPlane1 780 1020 2500 2500", "cmdRedraw 3360 1920 1215 315", "picPlane0 4620 1020 2500 2500",
+        "imgLogo(0) 1620 1260 555 555", "imgLogo(19) 6480 1800 555 555", "imgLogo(40) 1620 3420 555 555", "imgNose 1620 630 555 555", "imgTail 3600 630 555 555", "imgWing 5580 630 555 555"};
+    // clang-format on
+    WindowFixture f;
+    const DesignUnits units(f.w().font());
+    QStringList misplaced;
+    for (const QString &line : design) {
+        const QStringList field = line.split(QLatin1Char(' '));
+        const QWidget *control = f.find<QWidget>(field[0]);
+        const int under = control->parentWidget() == f.w().centralWidget() ? 420 : 360;
+        const QRect shown(control->x(), control->y(), field[3] == QLatin1String("0") ? 0 : control->width(),
+                          field[4] == QLatin1String("0") ? 0 : control->height());
+        const QRect expected = units.rect(field[1].toInt(), field[2].toInt() - under, field[3].toInt(), field[4].toInt());
+        if (shown != expected)
+            misplaced << field[0];
+    }
+    QCOMPARE(misplaced.join(QLatin1Char(' ')), QString());
+}
+
+void TestMainWindow::realDialogs_data()
+{
+    QTest::addColumn<QString>("call"); // a notice, or a question with ("question?") or without its icon
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("expected"); // the box as shown, then the answer
+    QTest::newRow("notice") << "notice" << "Return" << "VTEditor: Text [OK] icon 0 default  -> no";
+    QTest::newRow("question: Enter answers No") << "question" << "Return" << "VTEditor: Text [&Yes &No] icon 0 default &No -> no";
+    QTest::newRow("question: Y answers Yes") << "question?" << "Y" << "VTEditor: Text [&Yes &No] icon 4 default &No -> yes";
+}
+
+// The program's own message boxes, answered by a key as a user would.
+void TestMainWindow::realDialogs()
+{
+    QFETCH(QString, call);
+    QFETCH(QString, key);
+    QFETCH(QString, expected);
+    QtDialogs dialogs;
+    QWidget parent;
+    QString seen;
+    QTimer::singleShot(0, &parent, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QStringList buttons;
+        for (const QAbstractButton *button : box->buttons())
+            buttons << button->text();
+        seen = QStringLiteral("%1: %2 [%3] icon %4 default %5")
+                   .arg(box->windowTitle(), box->text(), buttons.join(QLatin1Char(' ')))
+                   .arg(box->icon())
+                   .arg(box->defaultButton() ? box->defaultButton()->text() : QString());
+        QTest::keySequence(box, QKeySequence(key));
+    });
+    const QString title = QStringLiteral("VTEditor"), text = QStringLiteral("Text");
+    bool yes = false;
+    if (call == QLatin1String("notice"))
+        dialogs.message(&parent, text, title);
+    else
+        yes = dialogs.question(&parent, text, title, call.endsWith('?') ? Dialogs::Icon::Question : Dialogs::Icon::None);
+    QCOMPARE(seen + QStringLiteral(" -> ") + (yes ? "yes" : "no"), expected);
+}
+
+// clang-format off
+void TestMainWindow::drawn_data()
+{
+    QTest::addColumn<Steps>("steps");
+    QTest::addColumn<QString>("control"); // empty: only every control is checked
+    QTest::addColumn<QString>("picture"); // a resource, or whether the list shows itself in use
+    QTest::newRow("logo 1") << Steps{"SSTab1=4"} << "imgLogo(0)" << ":/logos/logo01.gif";
+    QTest::newRow("nose logo") << Steps{"SSTab1=4"} << "imgNose" << ":/logos/logo47.gif";
+    QTest::newRow("scheme picture") << Steps{"SSTab1=3"} << "picPlane0" << ":/schemes/scheme16.gif";
+    QTest::newRow("painted preview") << Steps{"SSTab1=3", "cmdRedraw"} << "picPlane1" << ":/schemes/scheme16.gif";
+    QTest::newRow("toolbar New") << Steps{} << "New" << ":/toolbar/new.png";
+    QTest::newRow("ammunition without a gun") << Steps{"SSTab1=1"} << "lstBullets(3)" << "not in use";
+    QTest::newRow("ammunition with a gun") << Steps{"SSTab1=1", "lstGunType(3)=0"} << "lstBullets(3)" << "in use";
+    QTest::newRow("one pixel stored") << Steps{"@Settings/MainWidth=15", "@Settings/MainHeight=15"} << "" << "";
+    QTest::newRow("negative size stored") << Steps{"@Settings/MainWidth=-3000", "@Settings/MainHeight=-3000"} << "" << "";
+}
+// clang-format on
+
+// At any density (the test runs again at twice the usual one, under the
+// Windows style) pictures are drawn in whole device pixels, the tint shows,
+// and every control of the frame and of each tab lies whole in the window.
+void TestMainWindow::drawn()
+{
+    QFETCH(Steps, steps);
+    QFETCH(QString, control);
+    QFETCH(QString, picture);
+    WindowFixture f;
+    for (const QString &step : steps + Steps{"show"})
+        f.act(step);
+    auto *tabs = f.find<QTabWidget>(QStringLiteral("SSTab1"));
+    if (!control.isEmpty()) {
+        auto *widget = f.find<QWidget>(control);
+        if (auto *action = f.find<QAction>(control))
+            widget = f.find<QToolBar>(QStringLiteral("tbToolBar"))->widgetForAction(action);
+        const int scale = qRound(widget->devicePixelRatioF());
+        QCOMPARE(scale, qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? qEnvironmentVariableIntValue("QT_SCALE_FACTOR") : 1);
+        const QImage grab = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(grab.size(), widget->size() * scale);
+        int cyan = 0;
+        for (int y = 0; y < grab.height(); ++y) {
+            for (int x = 0; x < grab.width(); ++x)
+                cyan += (grab.pixel(x, y) & RGB_MASK) == 0xC0FFFFU;
+        }
+        if (picture.startsWith(QLatin1Char(':')))
+            QVERIFY(showsSharply(grab, QImage(picture), scale));
+        else
+            QCOMPARE(cyan > grab.width() * grab.height() / 4 ? "not in use" : cyan ? "partly" : "in use", picture);
+    }
+    QStringList cut;
+    for (int tab = 0; tab < tabs->count(); ++tab) {
+        tabs->setCurrentIndex(tab);
+        for (QWidget *parent : {f.w().centralWidget(), tabs->currentWidget()}) {
+            for (const QWidget *child : parent->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+                if (!f.w().rect().contains(QRect(child->mapTo(&f.w(), QPoint()), child->size())))
+                    cut << child->objectName();
+            }
+        }
+    }
+    // The frame's controls stand apart, as the design has them.
+    const QList<QWidget *> frame = f.w().centralWidget()->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+    for (const QWidget *one : frame) {
+        for (const QWidget *other : frame) {
+            if (one < other && one->geometry().intersects(other->geometry()))
+                cut << one->objectName() + QLatin1Char('+') + other->objectName();
+        }
+    }
+    QCOMPARE(cut.join(QLatin1Char(' ')), QString());
+}
 
 QTEST_MAIN(TestMainWindow)
 #include "tst_mainwindow.moc"

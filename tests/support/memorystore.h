@@ -7,20 +7,17 @@
 
 namespace vte::test {
 
-// A settings store in memory, which can be told to refuse what it is given.
+// A settings store in memory that logs its writes and can refuse to flush.
 class MemoryStore final : public SettingsStore
 {
 public:
     QMap<QString, QMap<QString, QString>> sections;
-    QStringList writeOrder;   // "Section/Key" of every write, in order
+    QStringList writeOrder; // "Section/Key" of every write, in order
     bool failFlush = false;
 
     QString read(const QString &section, const QString &key, const QString &defaultText) const override
     {
-        const auto s = sections.constFind(section);
-        if (s == sections.cend())
-            return defaultText;
-        return s->value(key, defaultText);
+        return sections.value(section).value(key, defaultText);
     }
     void write(const QString &section, const QString &key, const QString &text) override
     {
