@@ -2,8 +2,8 @@
 #include "editor/frmmain.h"
 
 #include "editor/clickablelabel.h"
-#include "editor/twips.h"
 #include "editor/pixelart.h"
+#include "editor/twips.h"
 #include "paint/recolor.h"
 
 #include <QApplication>

@@ -7,8 +7,8 @@
 #include "editor/apptitle.h"
 #include "editor/clickablelabel.h"
 #include "editor/inusemark.h"
-#include "editor/twips.h"
 #include "editor/pixelart.h"
+#include "editor/twips.h"
 #include "planefile/cp1252.h"
 
 #include <QAction>
@@ -255,18 +255,20 @@ void frmMain::createStatusBar()
 
 void frmMain::createFrameControls(QWidget *central)
 {
-    QLabel *lblPlaneName =
-        caption(central, QStringLiteral("lblPlaneName"), m_units.rect(120, 660 - ToolbarTwips, 915, 195), QStringLiteral("Plane Name"));
-    txtPlaneName = place<QLineEdit>(central, QStringLiteral("txtPlaneName"), m_units.rect(1140, 600 - ToolbarTwips, 1335, 285));
+    QLabel *lblPlaneName = caption(central, QStringLiteral("lblPlaneName"),
+                                   m_units.rect(120, 660 - ToolbarTwips, 915, 195), QStringLiteral("Plane Name"));
+    txtPlaneName =
+        place<QLineEdit>(central, QStringLiteral("txtPlaneName"), m_units.rect(1140, 600 - ToolbarTwips, 1335, 285));
     txtPlaneName->setMaxLength(MaxPlaneNameLength);
     txtPlaneName->setValidator(new PlaneNameValidator(txtPlaneName));
     lblPlaneName->setBuddy(txtPlaneName);
     txtPlaneName->setAccessibleName(lblPlaneName->text());
     connect(txtPlaneName, &QLineEdit::textChanged, this,
             [this](const QString &name) { forward([&] { m_loadout.setPlaneName(name); }); });
-    QLabel *lblPlaneType =
-        caption(central, QStringLiteral("lblPlaneType"), m_units.rect(2700, 660 - ToolbarTwips, 855, 195), QStringLiteral("Plane Type"));
-    cboPlaneType = place<QComboBox>(central, QStringLiteral("cboPlaneType"), m_units.rect(3660, 600 - ToolbarTwips, 2415, 315));
+    QLabel *lblPlaneType = caption(central, QStringLiteral("lblPlaneType"),
+                                   m_units.rect(2700, 660 - ToolbarTwips, 855, 195), QStringLiteral("Plane Type"));
+    cboPlaneType =
+        place<QComboBox>(central, QStringLiteral("cboPlaneType"), m_units.rect(3660, 600 - ToolbarTwips, 2415, 315));
     cboPlaneType->addItems(ChoiceLists::planeTypes());
     lblPlaneType->setBuddy(cboPlaneType);
     cboPlaneType->setAccessibleName(lblPlaneType->text());
@@ -310,15 +312,17 @@ void frmMain::createFrameControls(QWidget *central)
 void frmMain::createWeightRow(QWidget *central)
 {
     const int top = SSTab1->geometry().bottom() + 1 + m_units.y(30);
-    place<QLabel>(central, QStringLiteral("lblWeights"), m_units.rect(60, 0, 7575, 195).translated(0, top))->setText(QStringLiteral(
-        "Weights -     Plane       Engine       Armor        Guns           HP          Total       Max. Allowed"));
+    place<QLabel>(central, QStringLiteral("lblWeights"), m_units.rect(60, 0, 7575, 195).translated(0, top))
+        ->setText(QStringLiteral(
+            "Weights -     Plane       Engine       Armor        Guns           HP          Total       Max. Allowed"));
     const char *fields[][2] = {{"txtWeight", "Stored weight"}, {"txtPlaneWeight", "Plane"},
                                {"txtEngineWeight", "Engine"},  {"txtArmorWeight", "Armor"},
                                {"txtGunWeight", "Guns"},       {"txtHPWeight", "HP"},
                                {"txtTotalWeight", "Total"},    {"txtMaximumWeight", "Max. Allowed"}};
     int left = 60;
     for (size_t i = 0; i < std::size(fields); ++i) {
-        auto *field = place<QLineEdit>(central, QLatin1String(fields[i][0]), m_units.rect(left, 225, 900, 285).translated(0, top));
+        auto *field = place<QLineEdit>(central, QLatin1String(fields[i][0]),
+                                       m_units.rect(left, 225, 900, 285).translated(0, top));
         field->setReadOnly(true);
         field->setAccessibleName(QLatin1String(fields[i][1]));
         (i == 0 ? txtWeight : txtWeights[i - 1]) = field;

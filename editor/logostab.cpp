@@ -2,8 +2,8 @@
 #include "editor/frmmain.h"
 
 #include "editor/clickablelabel.h"
-#include "editor/twips.h"
 #include "editor/pixelart.h"
+#include "editor/twips.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -42,19 +42,22 @@ void frmMain::createLogosTab(QWidget *page)
         const PlaceDesign &design = places[p];
         auto *label = place<QLabel>(page, QLatin1String(design.label), m_units.onTab(design.left, 420, 555, 195));
         label->setText(QLatin1String(design.caption));
-        imgPlace[p] = place<QLabel>(page, QLatin1String(design.picture), m_units.onTab(design.left, 630, CellSize, CellSize));
+        imgPlace[p] =
+            place<QLabel>(page, QLatin1String(design.picture), m_units.onTab(design.left, 630, CellSize, CellSize));
         imgPlace[p]->setAlignment(Qt::AlignCenter);
         imgPlace[p]->setAccessibleName(QStringLiteral("%1 logo").arg(QLatin1String(design.caption)));
         imgPlace[p]->setFrameShape(QFrame::Panel);
         imgPlace[p]->setFrameShadow(QFrame::Sunken);
-        chkPlace[p] = place<QCheckBox>(page, QLatin1String(design.check), m_units.onTab(design.left + 615, 780, 1215, 255));
+        chkPlace[p] =
+            place<QCheckBox>(page, QLatin1String(design.check), m_units.onTab(design.left + 615, 780, 1215, 255));
         chkPlace[p]->setText(QStringLiteral("Re-Assign"));
         chkPlace[p]->setChecked(true);
     }
     for (int i = 0; i < static_cast<int>(imgLogo.size()); ++i) {
         const int left = 1620 + (i % LogoColumns) * CellStep;
         const int top = 1260 + (i / LogoColumns) * CellStep;
-        imgLogo[i] = place<ClickableLabel>(page, elementName("imgLogo", i), m_units.onTab(left, top, CellSize, CellSize));
+        imgLogo[i] =
+            place<ClickableLabel>(page, elementName("imgLogo", i), m_units.onTab(left, top, CellSize, CellSize));
         imgLogo[i]->setAlignment(Qt::AlignCenter);
         imgLogo[i]->setAccessibleName(QStringLiteral("Logo %1").arg(i + 1));
         connect(imgLogo[i], &ClickableLabel::doubleClicked, this, [this, i] { imgLogo_DblClick(i); });

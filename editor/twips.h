@@ -36,10 +36,7 @@ public:
         return {QPoint(x(left), y(top)), size(width, height)};
     }
     // Tab pages start under the tab row, which the design counted as part of the tab.
-    QRect onTab(int left, int top, int width, int height) const
-    {
-        return rect(left, top - TabRowTwips, width, height);
-    }
+    QRect onTab(int left, int top, int width, int height) const { return rect(left, top - TabRowTwips, width, height); }
 
     static constexpr int TabRowTwips = 360;
 
