@@ -37,8 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     Loadout opened;
     opened.load(decoded.selections);
     requireShowable(opened.selections());
-    const PlaneRecord exported = EncodePlaneRecord(opened.catalogue(), opened.selections(), opened.schemePosition(),
-                                                   decoded.storedWeight);
+    const PlaneRecord exported =
+        EncodePlaneRecord(opened.catalogue(), opened.selections(), opened.schemePosition(), decoded.storedWeight);
     require(findFieldOutOfRange(exported).isEmpty(), "an export opens again");
     const DecodedPlane reopened = DecodePlaneRecord(exported);
     Loadout again;
