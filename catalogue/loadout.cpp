@@ -38,9 +38,16 @@ void Loadout::ResetPlane()
     load(plane);
 }
 
+// The mounts of a loaded loadout: the flag bit wins over "No Gun", which the
+// gun rule puts right afterwards.
 void Loadout::UpdateGunButtons()
 {
-    m_plane.Mounts = gunButtonMounts(m_plane.SingleTwin, m_plane.GunType);
+    for (int slot = GunSlots - 1; slot >= 0; --slot) {
+        if (m_plane.SingleTwin & (1 << slot))
+            m_plane.Mounts[slot] = Mount::Twin;
+        else
+            m_plane.Mounts[slot] = gunSlotInUse(slot) ? Mount::Single : Mount::NotApplicable;
+    }
 }
 
 void Loadout::FillSchemes()

@@ -40,18 +40,6 @@ int PlaneSelections::gunLayout(const PlaneCatalogue &catalogue) const
     return layout;
 }
 
-std::array<Mount, GunSlots> gunButtonMounts(int singleTwin, const std::array<qint16, GunSlots> &gunTypes)
-{
-    std::array<Mount, GunSlots> mounts{};
-    for (int slot = GunSlots - 1; slot >= 0; --slot) {
-        if (singleTwin & (1 << slot))
-            mounts[slot] = Mount::Twin;
-        else
-            mounts[slot] = gunTypes[slot] == NoGun ? Mount::NotApplicable : Mount::Single;
-    }
-    return mounts;
-}
-
 PlaneSelections defaultPlane()
 {
     PlaneSelections plane;

@@ -54,9 +54,6 @@ struct PlaneSelections
     bool operator==(const PlaneSelections &) const = default;
 };
 
-// What the gun buttons show after a load: the flag bit wins over "No Gun".
-std::array<Mount, GunSlots> gunButtonMounts(int singleTwin, const std::array<qint16, GunSlots> &gunTypes);
-
 // The default plane that start-up and File > New show.
 PlaneSelections defaultPlane();
 

@@ -20,9 +20,4 @@ void setInUse(QListWidget *list, bool inUse)
     list->setPalette(palette);
 }
 
-bool isInUse(const QListWidget *list)
-{
-    return list->palette().color(QPalette::Active, QPalette::Base) != NotInUse;
-}
-
 } // namespace vte

@@ -4,9 +4,7 @@ class QListWidget;
 
 namespace vte {
 
-// A list whose slot is not in use is never disabled, only tinted light cyan;
-// the tint is the state, and the gun rule reads it back.
+// A list whose slot is not in use is never disabled, only tinted light cyan.
 void setInUse(QListWidget *list, bool inUse);
-bool isInUse(const QListWidget *list);
 
 } // namespace vte
