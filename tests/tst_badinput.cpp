@@ -31,7 +31,10 @@ namespace {
 // Root passes every permission check, so the rows about rights run in a child
 // process as an ordinary user; the limits a row sets stay in that child too.
 // Windows' own hazard is a file another program holds open without sharing.
-constexpr int SameUser = 0, OrdinaryUser = 1, SmallFileLimit = 2, HeldOpen = 3;
+constexpr int SameUser = 0, OrdinaryUser = 1, SmallFileLimit = 2;
+#ifdef Q_OS_WIN
+constexpr int HeldOpen = 3;
+#endif
 
 #ifdef Q_OS_WIN
 QString inChild(int child, const QString &path, const std::function<QString()> &work)
