@@ -270,7 +270,7 @@ void TestMainWindow::window_data()
              // What a screen reader announces for the controls without a caption of their own.
              "txtPlaneName#accessibleName=Plane Name", "lstArmorTail#accessibleName=Armor - Tail", "lstGunType(3)#accessibleName=Gun 4", "lstBullets(0)#accessibleName=Ammo 1",
              "cboHPRight#accessibleName=Right Hard Points", "lstRHP(2)#accessibleName=Right Rocket 3", "cboSchemes#accessibleName=Color Scheme", "imgLogo(49)#accessibleName=Logo 50",
-             "frmAbout#windowTitle=About VTP Editor", "picIcon=program icon", "lblTitle=VTEditor", "lblVersion=Version " VTEDITOR_VERSION, "cmdOK=OK", "cmdSysInfo=&System Info...",
+             "frmAbout#windowTitle=About VTP Editor", "picIcon=program icon", "lblTitle=VTEditor", "lblVersion=Version " VTEDITOR_VERSION, "cmdOK=OK", "cmdOK#default=true", "cmdSysInfo=&System Info...",
              "lblDescription=Manage all of your planes in easy and style.  Import an existing plane, make changes as required, and then export your plane complete with default ammo and rocket types.  By using the Tools Load/Save function, you can quickly create and load your favorite default settings via the System Registry, make any changes required and then export your plane .  Individual planes will automatically be saved with your ammo and rocket type choices."})
         QTest::newRow(qPrintable(text.section(QLatin1Char('='), 0, 0))) << Steps() << Shows{text};
 }

@@ -95,6 +95,9 @@ private slots:
         const QString difference = itemMismatch(d.selections, expected);
         QVERIFY2(difference.isEmpty(), qPrintable(difference));
         QCOMPARE(d.storedWeight, storedWeight);
+        Loadout shown; // the name box holds one character less than the file
+        shown.load(d.selections);
+        QCOMPARE(shown.selections().PlaneName, d.selections.PlaneName.left(MaxPlaneNameLength));
     }
 
     void unreadBytes()
