@@ -79,7 +79,7 @@ private slots:
     {
         const PlaneCatalogue &cat = InitPlaneCatalogue();
         for (int type : {-1, 11, 99})
-            QVERIFY(cat.PlaneTypes(type).Name.isEmpty() && cat.PlaneTypes(type).MaxWeight == 0 && cat.PlaneSpeeds(type, 0) == 0);
+            QVERIFY(cat.PlaneTypes(type).Name.isEmpty() && cat.PlaneTypes(type).MaxWeight == 0 && cat.PlaneTypes(type).TypeCode == 0 && cat.PlaneSpeeds(type, 0) == 0);
         QVERIFY(cat.SchemeNames(-1).isEmpty() && cat.SchemeNames(14).isEmpty());
         QCOMPARE(cat.SchemeNames(13), QStringLiteral("Jitney"));
         QCOMPARE(cat.GunWeights(-1) + cat.GunWeights(6) + cat.PlaneSpeeds(0, -1) + cat.PlaneSpeeds(0, 6), 0);
