@@ -1,8 +1,7 @@
 # The tests of the Windows build run under Wine, through scripts/wine-test.
-# Every Qt Test program that tests/ registers with vte_add_test runs there on
-# the offscreen platform. Any other test is a shell script or drives the
-# program with X11 tools, which Wine cannot start: it is skipped there, and
-# says why.
+# Every Qt Test program that tests/ registers with vte_add_test (or lists in
+# VTE_QT_TESTS) runs there on the offscreen platform. Any other test starts
+# programs Wine cannot: it is skipped there, and says why.
 
 set(VTE_WINE_PREFIX ${CMAKE_BINARY_DIR}/wine CACHE PATH "Scratch Wine prefix in which the tests run")
 set(CMAKE_CROSSCOMPILING_EMULATOR ${PROJECT_SOURCE_DIR}/scripts/wine-test ${VTE_QT_MINGW} ${VTE_WINE_PREFIX})
@@ -15,7 +14,7 @@ function(vte_skip_under_wine)
   get_property(tests DIRECTORY PROPERTY TESTS)
   foreach(test IN LISTS tests)
     if(NOT test IN_LIST qt_tests)
-      set(reason "${test}: skipped under Wine, which starts only Qt Test programs, not shell scripts, xvfb-run or xdotool")
+      set(reason "${test}: skipped under Wine: it starts other programs (a shell script, xvfb-run, xdotool, or the editor by its Linux path), which Wine cannot")
       set_tests_properties(${test} PROPERTIES DISABLED TRUE)
       file(APPEND ${VTE_WINE_SKIPPED_FILE} "${reason}\n")
       message(STATUS ${reason})
