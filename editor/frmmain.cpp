@@ -206,6 +206,8 @@ void frmMain::createToolBar()
     tbToolBar = addToolBar(QStringLiteral("Toolbar"));
     tbToolBar->setObjectName(QStringLiteral("tbToolBar"));
     tbToolBar->setMovable(false);
+    // The toolbar is part of the window, not something to hide by a right-click.
+    tbToolBar->toggleViewAction()->setVisible(false);
     tbToolBar->setIconSize(QSize(16, 16));
     struct Button
     {
