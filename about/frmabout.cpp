@@ -40,35 +40,35 @@ frmAbout::frmAbout(Dialogs &dialogs, SystemInfoHost &host, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About VTP Editor"));
-    const DesignUnits units(font());
-    setFixedSize(units.size(5865, 3630));
-    createControls(units);
+    const DesignUnits twips(font());
+    setFixedSize(twips.size(5865, 3630));
+    createControls(twips);
     Form_Load();
 }
 
-void frmAbout::createControls(const DesignUnits &units)
+void frmAbout::createControls(const DesignUnits &twips)
 {
     // OK comes first so that it has the focus, and Enter means OK.
-    cmdOK = place<QPushButton>(this, QStringLiteral("cmdOK"), units.rect(3960, 3000, 1467, 345));
+    cmdOK = place<QPushButton>(this, QStringLiteral("cmdOK"), twips.rect(3960, 3000, 1467, 345));
     cmdOK->setText(QStringLiteral("OK"));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 
-    cmdSysInfo = place<QPushButton>(this, QStringLiteral("cmdSysInfo"), units.rect(300, 3000, 1452, 345));
+    cmdSysInfo = place<QPushButton>(this, QStringLiteral("cmdSysInfo"), twips.rect(300, 3000, 1452, 345));
     cmdSysInfo->setText(QStringLiteral("&System Info..."));
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
 
-    picIcon = place<QLabel>(this, QStringLiteral("picIcon"), units.rect(240, 240, 540, 540));
+    picIcon = place<QLabel>(this, QStringLiteral("picIcon"), twips.rect(240, 240, 540, 540));
     picIcon->setAlignment(Qt::AlignCenter);
     fill(picIcon, 0xC0C0C0);
 
-    lblTitle = place<QLabel>(this, QStringLiteral("lblTitle"), units.rect(1050, 240, 4275, 480));
-    lblVersion = place<QLabel>(this, QStringLiteral("lblVersion"), units.rect(1050, 780, 4275, 225));
-    lblDescription = place<QLabel>(this, QStringLiteral("lblDescription"), units.rect(1050, 1125, 4275, 1590));
+    lblTitle = place<QLabel>(this, QStringLiteral("lblTitle"), twips.rect(1050, 240, 4275, 480));
+    lblVersion = place<QLabel>(this, QStringLiteral("lblVersion"), twips.rect(1050, 780, 4275, 225));
+    lblDescription = place<QLabel>(this, QStringLiteral("lblDescription"), twips.rect(1050, 1125, 4275, 1590));
     lblDescription->setWordWrap(true);
     lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    Line1 = place<QFrame>(this, QStringLiteral("Line1"), units.rect(225, 2880, 5657 - 225, 15));
+    Line1 = place<QFrame>(this, QStringLiteral("Line1"), twips.rect(225, 2880, 5657 - 225, 15));
     fill(Line1, 0x808080);
 }
 

@@ -27,7 +27,7 @@ private slots:
     void cmdSysInfo_Click();
 
 private:
-    void createControls(const DesignUnits &units);
+    void createControls(const DesignUnits &twips);
     void Form_Load();
     void StartSysInfo();
 

@@ -10,13 +10,13 @@ namespace vte {
 // The weight row of the main window, in the order of its fields.
 struct Weights
 {
-    qint32 Plane = 0;
-    qint32 Engine = 0;
-    qint32 Armor = 0;
-    qint32 Guns = 0;
-    qint32 HP = 0;
-    qint32 Total = 0;
-    qint32 Maximum = 0;
+    qint32 Plane{};
+    qint32 Engine{};
+    qint32 Armor{};
+    qint32 Guns{};
+    qint32 HP{};
+    qint32 Total{};
+    qint32 Maximum{};
 
     // Equal to the maximum is still allowed.
     bool overWeight() const { return Total > Maximum; }

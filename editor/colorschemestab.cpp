@@ -30,14 +30,14 @@ void frmMain::createColorSchemesTab(QWidget *page)
     {
         const char *name;
         const char *caption;
-        int left;
+        int leftTwips;
     };
     const SwatchDesign swatches[] = {{"lblFirstColor", "1st Color", 480},
                                      {"lblSecondColor", "2nd Color", 1560},
                                      {"lblThirdColor", "3rd Color", 2640}};
     for (int swatch = 0; swatch < 3; ++swatch) {
         auto *label = place<ClickableLabel>(page, QLatin1String(swatches[swatch].name),
-                                            m_units.onTab(swatches[swatch].left, 480, 915, 285));
+                                            m_twips.onTab(swatches[swatch].leftTwips, 480, 915, 285));
         label->setText(QLatin1String(swatches[swatch].caption));
         label->setAlignment(Qt::AlignCenter);
         label->setFrameShape(QFrame::Box);
@@ -46,16 +46,16 @@ void frmMain::createColorSchemesTab(QWidget *page)
         connect(label, &ClickableLabel::doubleClicked, this, [this, swatch] { lblColor_DblClick(swatch); });
         lblColor[swatch] = label;
     }
-    place<QLabel>(page, QStringLiteral("lblCost"), m_units.onTab(540, 780, 2955, 255))
+    place<QLabel>(page, QStringLiteral("lblCost"), m_twips.onTab(540, 780, 2955, 255))
         ->setText(QStringLiteral("Double Click Above Color To Change"));
-    cboSchemes = place<QComboBox>(page, QStringLiteral("cboSchemes"), m_units.onTab(4740, 480, 2475, 315));
+    cboSchemes = place<QComboBox>(page, QStringLiteral("cboSchemes"), m_twips.onTab(4740, 480, 2475, 315));
     cboSchemes->setAccessibleName(QStringLiteral("Color Scheme"));
     connect(cboSchemes, &QComboBox::currentIndexChanged, this, &frmMain::cboSchemes_Click);
-    picPlane1 = place<QLabel>(page, QStringLiteral("picPlane1"), m_units.onTab(780, 1020, 2500, 2500));
-    auto *cmdRedraw = place<QPushButton>(page, QStringLiteral("cmdRedraw"), m_units.onTab(3360, 1920, 1215, 315));
+    picPlane1 = place<QLabel>(page, QStringLiteral("picPlane1"), m_twips.onTab(780, 1020, 2500, 2500));
+    auto *cmdRedraw = place<QPushButton>(page, QStringLiteral("cmdRedraw"), m_twips.onTab(3360, 1920, 1215, 315));
     cmdRedraw->setText(QStringLiteral("Redraw"));
     connect(cmdRedraw, &QPushButton::clicked, this, &frmMain::cmdRedraw_Click);
-    picPlane0 = place<QLabel>(page, QStringLiteral("picPlane0"), m_units.onTab(4620, 1020, 2500, 2500));
+    picPlane0 = place<QLabel>(page, QStringLiteral("picPlane0"), m_twips.onTab(4620, 1020, 2500, 2500));
     picPlane0->setAccessibleName(QStringLiteral("Scheme picture"));
     picPlane1->setAccessibleName(QStringLiteral("Painted preview"));
     for (QLabel *preview : {picPlane0, picPlane1})

@@ -102,7 +102,7 @@ frmMain::frmMain(SettingsStore &store, Dialogs &dialogs, SystemInfoHost &systemI
     , m_store(store)
     , m_dialogs(dialogs)
     , m_systemInfo(systemInfo)
-    , m_units(font())
+    , m_twips(font())
 {
     initPictures();
     setObjectName(QStringLiteral("frmMain"));
@@ -131,7 +131,7 @@ frmMain::frmMain(SettingsStore &store, Dialogs &dialogs, SystemInfoHost &systemI
         content |= child->geometry();
     central->setMinimumSize(content.size()
                                 .grownBy({0, 0, content.left(), content.top()})
-                                .expandedTo(m_units.size(7695, 5805 - ToolbarTwips)));
+                                .expandedTo(m_twips.size(7695, 5805 - ToolbarTwips)));
 }
 
 frmMain::~frmMain() = default;
@@ -258,9 +258,9 @@ void frmMain::createStatusBar()
 void frmMain::createFrameControls(QWidget *central)
 {
     QLabel *lblPlaneName = caption(central, QStringLiteral("lblPlaneName"),
-                                   m_units.rect(120, 660 - ToolbarTwips, 915, 195), QStringLiteral("Plane Name"));
+                                   m_twips.rect(120, 660 - ToolbarTwips, 915, 195), QStringLiteral("Plane Name"));
     txtPlaneName =
-        place<QLineEdit>(central, QStringLiteral("txtPlaneName"), m_units.rect(1140, 600 - ToolbarTwips, 1335, 285));
+        place<QLineEdit>(central, QStringLiteral("txtPlaneName"), m_twips.rect(1140, 600 - ToolbarTwips, 1335, 285));
     txtPlaneName->setMaxLength(MaxPlaneNameLength);
     txtPlaneName->setValidator(new PlaneNameValidator(txtPlaneName));
     lblPlaneName->setBuddy(txtPlaneName);
@@ -268,15 +268,15 @@ void frmMain::createFrameControls(QWidget *central)
     connect(txtPlaneName, &QLineEdit::textChanged, this,
             [this](const QString &name) { forward([&] { m_loadout.setPlaneName(name); }); });
     QLabel *lblPlaneType = caption(central, QStringLiteral("lblPlaneType"),
-                                   m_units.rect(2700, 660 - ToolbarTwips, 855, 195), QStringLiteral("Plane Type"));
+                                   m_twips.rect(2700, 660 - ToolbarTwips, 855, 195), QStringLiteral("Plane Type"));
     cboPlaneType =
-        place<QComboBox>(central, QStringLiteral("cboPlaneType"), m_units.rect(3660, 600 - ToolbarTwips, 2415, 315));
+        place<QComboBox>(central, QStringLiteral("cboPlaneType"), m_twips.rect(3660, 600 - ToolbarTwips, 2415, 315));
     cboPlaneType->addItems(ChoiceLists::planeTypes());
     lblPlaneType->setBuddy(cboPlaneType);
     cboPlaneType->setAccessibleName(lblPlaneType->text());
     connect(cboPlaneType, &QComboBox::currentIndexChanged, this, &frmMain::cboPlaneType_Click);
 
-    SSTab1 = place<QTabWidget>(central, QStringLiteral("SSTab1"), m_units.rect(60, 1020 - ToolbarTwips, 7575, 4080));
+    SSTab1 = place<QTabWidget>(central, QStringLiteral("SSTab1"), m_twips.rect(60, 1020 - ToolbarTwips, 7575, 4080));
     SSTab1->setAccessibleName(QStringLiteral("Loadout tabs"));
     struct Page
     {
@@ -313,22 +313,22 @@ void frmMain::createFrameControls(QWidget *central)
 
 void frmMain::createWeightRow(QWidget *central)
 {
-    const int top = SSTab1->geometry().bottom() + 1 + m_units.y(30);
-    place<QLabel>(central, QStringLiteral("lblWeights"), m_units.rect(60, 0, 7575, 195).translated(0, top))
+    const int top = SSTab1->geometry().bottom() + 1 + m_twips.y(30);
+    place<QLabel>(central, QStringLiteral("lblWeights"), m_twips.rect(60, 0, 7575, 195).translated(0, top))
         ->setText(QStringLiteral(
             "Weights -     Plane       Engine       Armor        Guns           HP          Total       Max. Allowed"));
     const char *fields[][2] = {{"txtWeight", "Stored weight"}, {"txtPlaneWeight", "Plane"},
                                {"txtEngineWeight", "Engine"},  {"txtArmorWeight", "Armor"},
                                {"txtGunWeight", "Guns"},       {"txtHPWeight", "HP"},
                                {"txtTotalWeight", "Total"},    {"txtMaximumWeight", "Max. Allowed"}};
-    int left = 60;
+    int leftTwips = 60;
     for (size_t i = 0; i < std::size(fields); ++i) {
         auto *field = place<QLineEdit>(central, QLatin1String(fields[i][0]),
-                                       m_units.rect(left, 225, 900, 285).translated(0, top));
+                                       m_twips.rect(leftTwips, 225, 900, 285).translated(0, top));
         field->setReadOnly(true);
         field->setAccessibleName(QLatin1String(fields[i][1]));
         (i == 0 ? txtWeight : txtWeights[i - 1]) = field;
-        left += 945;
+        leftTwips += 945;
     }
     // The stored weight of an opened file is shown but has no heading of its own.
     txtWeight->setToolTip(QStringLiteral("Weight stored in the plane file"));
@@ -349,7 +349,7 @@ void frmMain::Form_Load()
 
 void frmMain::placeWindow(const WindowSettings &s)
 {
-    const QRect defaultPlacement = m_units.rect(1000, 1000, 6500, 6500);
+    const QRect defaultPlacement = m_twips.rect(1000, 1000, 6500, 6500);
     QRect frame(pixels(s.left, defaultPlacement.left()), pixels(s.top, defaultPlacement.top()),
                 pixels(s.width, defaultPlacement.width()), pixels(s.height, defaultPlacement.height()));
     // The design's own default is smaller than its controls need.

@@ -115,7 +115,7 @@ private:
     SettingsStore &m_store;
     Dialogs &m_dialogs;
     SystemInfoHost &m_systemInfo;
-    const DesignUnits m_units;
+    const DesignUnits m_twips;
     Loadout m_loadout;
     // Set from construction until the end of Form_Load, and while the window
     // shows the loadout, so that change handlers stay silent.
@@ -125,8 +125,8 @@ private:
     // Where the file dialogs start next: the folder of the last file chosen.
     QString m_dialogFolder;
     QImage m_sourcePreview;
-    int m_shownPicture = 0;
-    std::array<qint16, 3> m_shownLogo{-1, -1, -1};
+    std::optional<int> m_shownPicture;
+    std::array<std::optional<qint16>, 3> m_shownLogo;
 
     // Controls, named as in the plane editor's design.
     QToolBar *tbToolBar = nullptr;

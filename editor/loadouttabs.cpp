@@ -17,8 +17,8 @@ namespace vte {
 
 namespace {
 
-constexpr int GunColumnStep = 1800;
-constexpr int RocketColumnStep = 900;
+constexpr int GunColumnStepTwips = 1800;
+constexpr int RocketColumnStepTwips = 900;
 
 // A list named for assistive tools after the caption it stands under.
 QListWidget *choiceList(QWidget *page, const QString &name, const QRect &geometry, const QStringList &entries,
@@ -52,27 +52,27 @@ QComboBox *choiceBox(QWidget *page, const QString &name, const QRect &geometry, 
 
 void frmMain::createArmorEngineTab(QWidget *page)
 {
-    caption(page, QStringLiteral("lblArmorNose"), m_units.onTab(180, 540, 3015, 255),
+    caption(page, QStringLiteral("lblArmorNose"), m_twips.onTab(180, 540, 3015, 255),
             QStringLiteral("Armor - Nose            Tail              Wings"));
     const char *names[] = {"lstArmorNose", "lstArmorTail", "lstArmorWings"};
     const char *spokenNames[] = {"Armor - Nose", "Armor - Tail", "Armor - Wings"};
-    const int lefts[] = {660, 1560, 2400};
+    const int leftTwips[] = {660, 1560, 2400};
     for (Place place : {Nose, Tail, Wings}) {
-        lstArmor[place] = choiceList(page, QLatin1String(names[place]), m_units.onTab(lefts[place], 840, 435, 2595),
+        lstArmor[place] = choiceList(page, QLatin1String(names[place]), m_twips.onTab(leftTwips[place], 840, 435, 2595),
                                      ChoiceLists::armourSteps(), QLatin1String(spokenNames[place]));
         connect(lstArmor[place], &QListWidget::currentRowChanged, this, [this, place] { lstArmor_Click(place); });
     }
-    const QLabel *lblEngineType = caption(page, QStringLiteral("lblEngineType"), m_units.onTab(3600, 540, 975, 255),
+    const QLabel *lblEngineType = caption(page, QStringLiteral("lblEngineType"), m_twips.onTab(3600, 540, 975, 255),
                                           QStringLiteral("Engine Type"));
-    lstEngineType = choiceList(page, QStringLiteral("lstEngineType"), m_units.onTab(3660, 840, 855, 645),
+    lstEngineType = choiceList(page, QStringLiteral("lstEngineType"), m_twips.onTab(3660, 840, 855, 645),
                                ChoiceLists::engines(), lblEngineType->text());
     connect(lstEngineType, &QListWidget::currentRowChanged, this, &frmMain::lstEngineType_Click);
-    chkNitro = place<QCheckBox>(page, QStringLiteral("chkNitro"), m_units.onTab(4920, 840, 795, 315));
+    chkNitro = place<QCheckBox>(page, QStringLiteral("chkNitro"), m_twips.onTab(4920, 840, 795, 315));
     chkNitro->setText(QStringLiteral("Nitro"));
     connect(chkNitro, &QCheckBox::toggled, this, &frmMain::chkNitro_Click);
-    const QLabel *lblPlaneSpeed = caption(page, QStringLiteral("lblPlaneSpeed"), m_units.onTab(3660, 1800, 915, 195),
+    const QLabel *lblPlaneSpeed = caption(page, QStringLiteral("lblPlaneSpeed"), m_twips.onTab(3660, 1800, 915, 195),
                                           QStringLiteral("Plane Speed"));
-    txtPlaneSpeed = place<QLineEdit>(page, QStringLiteral("txtPlaneSpeed"), m_units.onTab(3660, 2100, 1335, 285));
+    txtPlaneSpeed = place<QLineEdit>(page, QStringLiteral("txtPlaneSpeed"), m_twips.onTab(3660, 2100, 1335, 285));
     txtPlaneSpeed->setReadOnly(true);
     txtPlaneSpeed->setAccessibleName(lblPlaneSpeed->text());
 }
@@ -80,19 +80,19 @@ void frmMain::createArmorEngineTab(QWidget *page)
 void frmMain::createGunsTab(QWidget *page)
 {
     for (int slot = 0; slot < GunSlots; ++slot) {
-        const int left = slot * GunColumnStep;
+        const int left = slot * GunColumnStepTwips;
         lblGunLocation[slot] =
-            caption(page, elementName("lblGunLocation", slot), m_units.onTab(240 + left, 420, 1695, 3435),
+            caption(page, elementName("lblGunLocation", slot), m_twips.onTab(240 + left, 420, 1695, 3435),
                     QStringLiteral("Location Not Defined"));
         lblGunLocation[slot]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        cmdGun[slot] = place<QPushButton>(page, elementName("cmdGun", slot), m_units.onTab(360 + left, 840, 1455, 375));
+        cmdGun[slot] = place<QPushButton>(page, elementName("cmdGun", slot), m_twips.onTab(360 + left, 840, 1455, 375));
         cmdGun[slot]->setText(mountCaption(Mount::NotApplicable));
         cmdGun[slot]->setAutoDefault(true);
         lstGunType[slot] = choiceList(page, elementName("lstGunType", slot),
-                                      m_units.onTab(360 + left, slot == 0 ? 1320 : 1305, 1455, 1230),
+                                      m_twips.onTab(360 + left, slot == 0 ? 1320 : 1305, 1455, 1230),
                                       ChoiceLists::gunTypes(), QStringLiteral("Gun %1").arg(slot + 1));
         lstBullets[slot] =
-            choiceList(page, elementName("lstBullets", slot), m_units.onTab(360 + left, 2640, 1455, 1035),
+            choiceList(page, elementName("lstBullets", slot), m_twips.onTab(360 + left, 2640, 1455, 1035),
                        ChoiceLists::ammunition(), QStringLiteral("Ammo %1").arg(slot + 1));
         setInUse(lstGunType[slot], false);
         setInUse(lstBullets[slot], false);
@@ -104,36 +104,36 @@ void frmMain::createGunsTab(QWidget *page)
 
 void frmMain::createHardPointsTab(QWidget *page)
 {
-    caption(page, QStringLiteral("lblHPLeft"), m_units.onTab(240, 480, 5715, 255),
+    caption(page, QStringLiteral("lblHPLeft"), m_twips.onTab(240, 480, 5715, 255),
             QStringLiteral("Left Hard Points") + QString(56, QLatin1Char(' ')) + QStringLiteral("Right Hard Points"));
     struct SideDesign
     {
         const char *count;
         const char *rockets;
         const char *spokenSide;
-        int left;
-        int countTop;
+        int leftTwips;
+        int countTopTwips;
     };
     const SideDesign sides[] = {{"cboHPLeft", "lstLHP", "Left", 120, 780},
                                 {"cboHPRight", "lstRHP", "Right", 3900, 720}};
     for (Side side : {Left, Right}) {
         const SideDesign &design = sides[side];
         cboHP[side] = choiceBox(page, QLatin1String(design.count),
-                                m_units.onTab(design.left, design.countTop, 615, 315), ChoiceLists::hardPointCounts(),
+                                m_twips.onTab(design.leftTwips, design.countTopTwips, 615, 315), ChoiceLists::hardPointCounts(),
                                 QStringLiteral("%1 Hard Points").arg(QLatin1String(design.spokenSide)));
         connect(cboHP[side], &QComboBox::currentIndexChanged, this, [this, side] { cboHP_Click(side); });
         for (int k = 0; k < HardPointsPerSide; ++k) {
             QListWidget *list =
                 choiceList(page, elementName(design.rockets, k),
-                           m_units.onTab(design.left + k * RocketColumnStep, 1200, 890, 2400), ChoiceLists::rockets(),
+                           m_twips.onTab(design.leftTwips + k * RocketColumnStepTwips, 1200, 890, 2400), ChoiceLists::rockets(),
                            QStringLiteral("%1 Rocket %2").arg(QLatin1String(design.spokenSide)).arg(k + 1));
             setInUse(list, false);
             lstHP[side][k] = list;
             connect(list, &QListWidget::currentRowChanged, this, [this, side, k] { lstHP_Click(side, k); });
         }
     }
-    caption(page, QStringLiteral("lblLeftHP"), m_units.onTab(120, 3660, 3590, 255), QStringLiteral("Left Hard Points"));
-    caption(page, QStringLiteral("lblRightHP"), m_units.onTab(3900, 3660, 3590, 255),
+    caption(page, QStringLiteral("lblLeftHP"), m_twips.onTab(120, 3660, 3590, 255), QStringLiteral("Left Hard Points"));
+    caption(page, QStringLiteral("lblRightHP"), m_twips.onTab(3900, 3660, 3590, 255),
             QStringLiteral("Right Hard Points"));
 }
 

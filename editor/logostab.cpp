@@ -13,8 +13,8 @@ namespace vte {
 namespace {
 
 constexpr int LogoColumns = 10;
-constexpr int CellStep = 540;
-constexpr int CellSize = 555;
+constexpr int CellStepTwips = 540;
+constexpr int CellSizeTwips = 555;
 
 // The logo's picture as the label that shows it should draw it.
 QPixmap logoPicture(int logo, const QWidget *label)
@@ -33,36 +33,36 @@ void frmMain::createLogosTab(QWidget *page)
         const char *picture;
         const char *label;
         const char *check;
-        int left;
+        int leftTwips;
     };
     const PlaceDesign places[] = {{"Nose", "imgNose", "lblNose", "chkNose", 1620},
                                   {"Tail", "imgTail", "lblTail", "chkTail", 3600},
                                   {"Wing", "imgWing", "lblWing", "chkWing", 5580}};
     for (int p : {Nose, Tail, Wings}) {
         const PlaceDesign &design = places[p];
-        auto *label = place<QLabel>(page, QLatin1String(design.label), m_units.onTab(design.left, 420, 555, 195));
+        auto *label = place<QLabel>(page, QLatin1String(design.label), m_twips.onTab(design.leftTwips, 420, 555, 195));
         label->setText(QLatin1String(design.caption));
         imgPlace[p] =
-            place<QLabel>(page, QLatin1String(design.picture), m_units.onTab(design.left, 630, CellSize, CellSize));
+            place<QLabel>(page, QLatin1String(design.picture), m_twips.onTab(design.leftTwips, 630, CellSizeTwips, CellSizeTwips));
         imgPlace[p]->setAlignment(Qt::AlignCenter);
         imgPlace[p]->setAccessibleName(QStringLiteral("%1 logo").arg(QLatin1String(design.caption)));
         imgPlace[p]->setFrameShape(QFrame::Panel);
         imgPlace[p]->setFrameShadow(QFrame::Sunken);
         chkPlace[p] =
-            place<QCheckBox>(page, QLatin1String(design.check), m_units.onTab(design.left + 615, 780, 1215, 255));
+            place<QCheckBox>(page, QLatin1String(design.check), m_twips.onTab(design.leftTwips + 615, 780, 1215, 255));
         chkPlace[p]->setText(QStringLiteral("Re-Assign"));
         chkPlace[p]->setChecked(true);
     }
     for (int i = 0; i < static_cast<int>(imgLogo.size()); ++i) {
-        const int left = 1620 + (i % LogoColumns) * CellStep;
-        const int top = 1260 + (i / LogoColumns) * CellStep;
+        const int leftTwips = 1620 + (i % LogoColumns) * CellStepTwips;
+        const int topTwips = 1260 + (i / LogoColumns) * CellStepTwips;
         imgLogo[i] =
-            place<ClickableLabel>(page, elementName("imgLogo", i), m_units.onTab(left, top, CellSize, CellSize));
+            place<ClickableLabel>(page, elementName("imgLogo", i), m_twips.onTab(leftTwips, topTwips, CellSizeTwips, CellSizeTwips));
         imgLogo[i]->setAlignment(Qt::AlignCenter);
         imgLogo[i]->setAccessibleName(QStringLiteral("Logo %1").arg(i + 1));
         connect(imgLogo[i], &ClickableLabel::doubleClicked, this, [this, i] { imgLogo_DblClick(i); });
     }
-    auto *lblLogoHelp = place<QLabel>(page, QStringLiteral("lblLogoHelp"), m_units.onTab(120, 1260, 1380, 1620));
+    auto *lblLogoHelp = place<QLabel>(page, QStringLiteral("lblLogoHelp"), m_twips.onTab(120, 1260, 1380, 1620));
     lblLogoHelp->setText(
         QStringLiteral("Select 1 or more Logos to re-assign, and then double click on the Icon you wish to use."));
     lblLogoHelp->setWordWrap(true);

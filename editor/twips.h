@@ -19,13 +19,8 @@ class DesignUnits
 {
 public:
     explicit DesignUnits(const QFont &font)
+        : DesignUnits(QFontMetricsF(font))
     {
-        // The average width as dialog units take it: over the Latin letters.
-        const QFontMetricsF metrics(font);
-        const qreal averageWidth =
-            metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) / 52;
-        m_x = std::max<qreal>(1, averageWidth / DesignCellWidth);
-        m_y = std::max<qreal>(1, metrics.height() / DesignCellHeight);
     }
 
     int x(int twips) const { return qRound(twips * m_x / TwipsPerPixel); }
@@ -44,8 +39,17 @@ private:
     static constexpr qreal DesignCellWidth = 6;
     static constexpr qreal DesignCellHeight = 13;
 
-    qreal m_x = 1;
-    qreal m_y = 1;
+    explicit DesignUnits(const QFontMetricsF &metrics)
+        // The average width as dialog units take it: over the Latin letters.
+        : m_x(std::max<qreal>(1, metrics.horizontalAdvance(QStringLiteral(
+                                         "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
+                                         52 / DesignCellWidth))
+        , m_y(std::max<qreal>(1, metrics.height() / DesignCellHeight))
+    {
+    }
+
+    qreal m_x;
+    qreal m_y;
 };
 
 // Creates a control of the window, named as the design names it.

@@ -65,7 +65,7 @@ private slots:
     void layout_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QRect>("twips");
+        QTest::addColumn<QRect>("design");
         QTest::newRow("the box, fixed") << "frmAbout" << QRect(0, 0, 5865, 3630);
         QTest::newRow("picIcon") << "picIcon" << QRect(240, 240, 540, 540);
         QTest::newRow("lblTitle") << "lblTitle" << QRect(1050, 240, 4275, 480);
@@ -78,14 +78,14 @@ private slots:
     void layout()
     {
         QFETCH(QString, name);
-        QFETCH(QRect, twips);
+        QFETCH(QRect, design);
         // The description takes the lines the font needs, and what stands below it moves down as far.
-        const DesignUnits units(about->font());
-        const int grown = about->findChild<QWidget *>(QStringLiteral("lblDescription"))->height() - units.y(1590);
+        const DesignUnits twips(about->font());
+        const int grown = about->findChild<QWidget *>(QStringLiteral("lblDescription"))->height() - twips.y(1590);
         QVERIFY(grown >= 0);
-        QRect expected = units.rect(twips.x(), twips.y(), twips.width(), twips.height());
-        expected.translate(0, twips.y() > 1125 ? grown : 0);
-        expected.setHeight(expected.height() + (twips.y() <= 1125 && twips.bottom() > 2000 ? grown : 0));
+        QRect expected = twips.rect(design.x(), design.y(), design.width(), design.height());
+        expected.translate(0, design.y() > 1125 ? grown : 0);
+        expected.setHeight(expected.height() + (design.y() <= 1125 && design.bottom() > 2000 ? grown : 0));
         const QWidget *widget = about->findChild<QWidget *>(name);
         QCOMPARE(widget ? widget->geometry() : QRect(QPoint(), about->maximumSize()), expected);
         QCOMPARE(about->minimumSize(), about->maximumSize());

@@ -295,7 +295,7 @@ void TestMainWindow::placedAsDesigned()
         "imgLogo(0) 1620 1260 555 555", "imgLogo(19) 6480 1800 555 555", "imgLogo(40) 1620 3420 555 555", "imgNose 1620 630 555 555", "imgTail 3600 630 555 555", "imgWing 5580 630 555 555"};
     // clang-format on
     WindowFixture f;
-    const DesignUnits units(f.w().font());
+    const DesignUnits twips(f.w().font());
     QStringList misplaced;
     for (const QString &line : design) {
         const QStringList field = line.split(QLatin1Char(' '));
@@ -303,7 +303,7 @@ void TestMainWindow::placedAsDesigned()
         const int under = control->parentWidget() == f.w().centralWidget() ? 420 : 360;
         const QRect shown(control->x(), control->y(), field[3] == QLatin1String("0") ? 0 : control->width(),
                           field[4] == QLatin1String("0") ? 0 : control->height());
-        const QRect expected = units.rect(field[1].toInt(), field[2].toInt() - under, field[3].toInt(), field[4].toInt());
+        const QRect expected = twips.rect(field[1].toInt(), field[2].toInt() - under, field[3].toInt(), field[4].toInt());
         if (shown != expected)
             misplaced << field[0];
     }
