@@ -1,5 +1,6 @@
 #include "configs/settingsstore.h"
 
+#include "configs/settingstext.h"
 #include "planefile/planefileio.h"
 
 #include <QCoreApplication>
@@ -15,27 +16,11 @@
 
 namespace vte {
 
+using settings::key;
+using settings::textOf;
+using settings::tr;
+
 namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Settings", text);
-}
-
-QString key(const QString &section, const QString &name)
-{
-    return section + QLatin1Char('/') + name;
-}
-
-QString textOf(const QVariant &value, const QString &defaultText)
-{
-    if (!value.isValid())
-        return defaultText;
-    // An INI value edited by hand to hold commas reads back as a list.
-    if (value.userType() == QMetaType::QStringList)
-        return value.toStringList().join(QStringLiteral(", "));
-    return value.toString();
-}
 
 using Values = QMap<QString, QVariant>;
 
@@ -115,46 +100,15 @@ private:
     int m_files = 0;
 };
 
-#ifdef Q_OS_WIN
-// The registry branch of VB's GetSetting and SaveSetting, values as REG_SZ texts.
-class RegistryStore final : public SettingsStore
-{
-public:
-    QString read(const QString &section, const QString &name, const QString &defaultText) const override
-    {
-        return textOf(m_settings.value(key(section, name)), defaultText);
-    }
-    void write(const QString &section, const QString &name, const QString &text) override
-    {
-        m_settings.setValue(key(section, name), text);
-    }
-    void removeSection(const QString &section) override { m_settings.remove(section); }
-    bool flush(QString *reason) override
-    {
-        m_settings.sync();
-        if (m_settings.status() == QSettings::NoError)
-            return true;
-        if (reason)
-            *reason = tr("%1 cannot be written").arg(m_settings.fileName());
-        return false;
-    }
-
-private:
-    QSettings m_settings{QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\VTEditor"),
-                         QSettings::NativeFormat};
-};
-#endif
 
 } // namespace
 
+#ifndef Q_OS_WIN
 std::unique_ptr<SettingsStore> SettingsStore::forCurrentUser()
 {
-#ifdef Q_OS_WIN
-    return std::make_unique<RegistryStore>();
-#else
     return std::make_unique<IniFileStore>(IniFileStore::userPath());
-#endif
 }
+#endif
 
 IniFileStore::IniFileStore(QString path)
     : m_path(std::move(path))

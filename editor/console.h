@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <cstdio>
+
 namespace vte {
 
 enum class TextStream { Output, Error };
@@ -13,5 +15,12 @@ enum class TextStream { Output, Error };
 // where there is neither into a message box. The console is joined only here,
 // because a program attached to a console ends when that console is closed.
 void printCommandLineText(const QString &text, TextStream stream);
+
+// In the local code page, as the terminal reads it, and at once.
+inline void writeText(const QString &text, std::FILE *stream)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+}
 
 } // namespace vte
