@@ -22,38 +22,11 @@ namespace {
 // The items the messages may name, in the order their keys are read.
 const QStringList &reportedItems()
 {
-    static const QStringList items = {
-        QStringLiteral("Plane Type"),
-        QStringLiteral("Nose Armor"),
-        QStringLiteral("Tail Armor"),
-        QStringLiteral("Wing Armor"),
-        QStringLiteral("Gun Layouts"),
-        QStringLiteral("Engine"),
-        QStringLiteral("Gun 1"),
-        QStringLiteral("Gun 2"),
-        QStringLiteral("Gun 3"),
-        QStringLiteral("Gun 4"),
-        QStringLiteral("Ammo 1"),
-        QStringLiteral("Ammo 2"),
-        QStringLiteral("Ammo 3"),
-        QStringLiteral("Ammo 4"),
-        QStringLiteral("Left Hard Points"),
-        QStringLiteral("Right Hard Points"),
-        QStringLiteral("Left Rocket 1"),
-        QStringLiteral("Left Rocket 2"),
-        QStringLiteral("Left Rocket 3"),
-        QStringLiteral("Left Rocket 4"),
-        QStringLiteral("Right Rocket 1"),
-        QStringLiteral("Right Rocket 2"),
-        QStringLiteral("Right Rocket 3"),
-        QStringLiteral("Right Rocket 4"),
-        QStringLiteral("First Color"),
-        QStringLiteral("Second Color"),
-        QStringLiteral("Third Color"),
-        QStringLiteral("Nose Logo"),
-        QStringLiteral("Tail Logo"),
-        QStringLiteral("Wing Logo"),
-    };
+    static const QStringList items = QStringLiteral(
+        "Plane Type|Nose Armor|Tail Armor|Wing Armor|Gun Layouts|Engine|Gun 1|Gun 2|Gun 3|Gun 4|Ammo 1|Ammo 2|Ammo 3|"
+        "Ammo 4|Left Hard Points|Right Hard Points|Left Rocket 1|Left Rocket 2|Left Rocket 3|Left Rocket 4|"
+        "Right Rocket 1|Right Rocket 2|Right Rocket 3|Right Rocket 4|First Color|Second Color|Third Color|Nose Logo|"
+        "Tail Logo|Wing Logo").split(QLatin1Char('|'));
     return items;
 }
 

@@ -17,6 +17,11 @@ for option in --version -v; do
     [ "$answer" = "VTEditor $version" ] || fail "$option answered: $answer"
 done
 
+# The benchmark's hook: the first frame drawn, the program leaves by itself.
+painted=$(XDG_CONFIG_HOME="$work/config-paint" VTEDITOR_EXIT_AFTER_FIRST_PAINT=1 \
+    timeout 30 xvfb-run -a -s "-screen 0 1024x768x24" "$program") || fail "the first-paint hook did not end the program"
+[ "$painted" = "first paint" ] || fail "the first-paint hook printed: $painted"
+
 head -c 204 /dev/zero >"$work/good"
 head -c 203 /dev/zero >"$work/short"
 head -c 205 /dev/zero >"$work/long"

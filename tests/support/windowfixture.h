@@ -23,8 +23,8 @@
 //   "shown"                   every modal so far, " | " between them
 //   "pos", "size", "focus", "drop", "size:Name",
 //   "icon" (the sizes the window's icon comes in)
-// {dir}, {home} and {filter} stand for the test's folder, the home folder and
-// the file dialogs' filter.
+// {dir}, {home}, {filter} and {today} stand for the test's folder, the home
+// folder, the file dialogs' filter and the date as the status bar shows it.
 
 #include "about/frmabout.h"
 #include "about/sysinfo.h"
@@ -87,6 +87,7 @@ struct WindowFixture
         return text.replace(QLatin1String("{dir}"), QDir::toNativeSeparators(dir.path()))
             .replace(QLatin1String("{home}"), QDir::homePath())
             .replace(QLatin1String("{filter}"), FileFilter)
+            .replace(QLatin1String("{today}"), QLocale().toString(QDate::currentDate(), QLocale::ShortFormat))
             .replace(QLatin1String("{design}"), QStringLiteral("%1,%2").arg(DesignUnits(QApplication::font()).x(1000)).arg(DesignUnits(QApplication::font()).y(1000)));
     }
 
