@@ -65,7 +65,7 @@ void frmMain::createColorSchemesTab(QWidget *page)
         preview->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
-int frmMain::colorSchemesHeight() const
+int frmMain::colorSchemesHeight(QListWidget &) const
 {
     return m_twips.onTab(0, PictureTop, 0, PictureSize).bottom() + 1;
 }

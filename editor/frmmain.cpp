@@ -300,10 +300,7 @@ void frmMain::createFrameControls(QWidget *central)
     connect(SSTab1, &QTabWidget::currentChanged, this, &frmMain::fillLogoPalette);
     // Where Qt's tab row is taller than the design's, grow the control rather
     // than cut off the pages' lowest controls.
-    int contentHeight = 0;
-    for (const Page &page : Pages)
-        contentHeight = std::max(contentHeight, (this->*page.height)());
-    const int needed = SSTab1->tabBar()->sizeHint().height() + contentHeight + 6;
+    const int needed = SSTab1->tabBar()->sizeHint().height() + pagesHeight() + 6;
     SSTab1->resize(SSTab1->width(), std::max(SSTab1->height(), needed));
 }
 

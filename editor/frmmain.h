@@ -67,11 +67,12 @@ private:
     void createLogosTab(QWidget *page);
     void createWeightRow(QWidget *central);
     // The height the pages' controls need, whether built or not.
-    int armorEngineHeight() const;
-    int gunsHeight() const;
-    int hardPointsHeight() const;
-    int colorSchemesHeight() const;
-    int logosHeight() const;
+    int pagesHeight() const;
+    int armorEngineHeight(QListWidget &standIn) const;
+    int gunsHeight(QListWidget &standIn) const;
+    int hardPointsHeight(QListWidget &standIn) const;
+    int colorSchemesHeight(QListWidget &) const;
+    int logosHeight(QListWidget &) const;
     void buildPage(int index);
     void placeInTabOrder();
     void placeWindow(const WindowSettings &settings);
@@ -152,7 +153,7 @@ private:
         const char *caption;
         void (frmMain::*create)(QWidget *);
         void (frmMain::*show)();
-        int (frmMain::*height)() const;
+        int (frmMain::*height)(QListWidget &standIn) const;
     };
     static const std::array<Page, 5> Pages;
     std::array<bool, 5> m_built{};

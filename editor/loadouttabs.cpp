@@ -34,6 +34,19 @@ int gunTypeTop(int slot)
     return slot == 0 ? 1320 : 1305;
 }
 
+// Gives a list its entries and keeps every one in sight: where the font's rows
+// need a little more than the design gave, the list grows down into the gap below it.
+void fill(QListWidget *list, const QRect &geometry, const QStringList &entries)
+{
+    list->setGeometry(geometry);
+    for (int position = 0; position < entries.size(); ++position) {
+        auto *item = new QListWidgetItem(entries[position], list);
+        item->setData(Qt::UserRole, position);
+    }
+    list->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    list->resize(geometry.width(), std::max(geometry.height(), list->sizeHint().height()));
+}
+
 // A list named for assistive tools after the caption it stands under.
 QListWidget *choiceList(QWidget *page, const QString &name, const QRect &geometry, const QStringList &entries,
                         const QString &accessibleName)
@@ -41,14 +54,7 @@ QListWidget *choiceList(QWidget *page, const QString &name, const QRect &geometr
     auto *list = place<QListWidget>(page, name, geometry);
     list->setAccessibleName(accessibleName);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    for (int position = 0; position < entries.size(); ++position) {
-        auto *item = new QListWidgetItem(entries[position], list);
-        item->setData(Qt::UserRole, position);
-    }
-    // Every entry stays in sight: where the font's rows need a little more
-    // than the design gave, the list grows down into the gap below it.
-    list->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
-    list->resize(geometry.width(), std::max(geometry.height(), list->sizeHint().height()));
+    fill(list, geometry, entries);
     return list;
 }
 
@@ -62,15 +68,27 @@ QComboBox *choiceBox(QWidget *page, const QString &name, const QRect &geometry, 
     return box;
 }
 
-// Where a list of these entries ends: a page's height is needed before its
-// lists exist, so one that is never shown stands in for them.
-int listBottom(const QRect &geometry, const QStringList &entries)
+// Where a list of these entries ends, told by a list that stands in for it.
+int listBottom(QListWidget &standIn, const QRect &geometry, const QStringList &entries)
 {
-    QWidget standIn;
-    return choiceList(&standIn, QString(), geometry, entries, QString())->geometry().bottom() + 1;
+    standIn.clear();
+    fill(&standIn, geometry, entries);
+    return standIn.geometry().bottom() + 1;
 }
 
 } // namespace
+
+// A page's height is needed before its lists exist: one list, never shown,
+// takes their entries in turn.
+int frmMain::pagesHeight() const
+{
+    QWidget scratch;
+    QListWidget *standIn = choiceList(&scratch, QString(), QRect(), QStringList(), QString());
+    int height = 0;
+    for (const Page &page : Pages)
+        height = std::max(height, (this->*page.height)(*standIn));
+    return height;
+}
 
 void frmMain::createArmorEngineTab(QWidget *page)
 {
@@ -162,22 +180,22 @@ void frmMain::createHardPointsTab(QWidget *page)
 }
 
 // The engine list starts as high as the armour lists and is shorter.
-int frmMain::armorEngineHeight() const
+int frmMain::armorEngineHeight(QListWidget &standIn) const
 {
-    return listBottom(m_twips.onTab(0, ArmorListTop, 435, ArmorListHeight), ChoiceLists::armourSteps());
+    return listBottom(standIn, m_twips.onTab(0, ArmorListTop, 435, ArmorListHeight), ChoiceLists::armourSteps());
 }
 
-int frmMain::gunsHeight() const
+int frmMain::gunsHeight(QListWidget &standIn) const
 {
     return std::max({m_twips.onTab(0, GunLocationTop, 0, GunLocationHeight).bottom() + 1,
-                     listBottom(m_twips.onTab(0, gunTypeTop(0), 1455, GunTypeHeight), ChoiceLists::gunTypes()),
-                     listBottom(m_twips.onTab(0, BulletsTop, 1455, BulletsHeight), ChoiceLists::ammunition())});
+                     listBottom(standIn, m_twips.onTab(0, gunTypeTop(0), 1455, GunTypeHeight), ChoiceLists::gunTypes()),
+                     listBottom(standIn, m_twips.onTab(0, BulletsTop, 1455, BulletsHeight), ChoiceLists::ammunition())});
 }
 
-int frmMain::hardPointsHeight() const
+int frmMain::hardPointsHeight(QListWidget &standIn) const
 {
     return std::max(m_twips.onTab(0, HardPointCaptionTop, 0, HardPointCaptionHeight).bottom() + 1,
-                    listBottom(m_twips.onTab(0, RocketListTop, 890, RocketListHeight), ChoiceLists::rockets()));
+                    listBottom(standIn, m_twips.onTab(0, RocketListTop, 890, RocketListHeight), ChoiceLists::rockets()));
 }
 
 void frmMain::forward(const std::function<void()> &change)
