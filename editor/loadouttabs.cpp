@@ -98,7 +98,8 @@ void frmMain::createArmorEngineTab(QWidget *page)
     const char *spokenNames[] = {"Armor - Nose", "Armor - Tail", "Armor - Wings"};
     const int leftTwips[] = {660, 1560, 2400};
     for (Place place : {Nose, Tail, Wings}) {
-        lstArmor[place] = choiceList(page, QLatin1String(names[place]), m_twips.onTab(leftTwips[place], ArmorListTop, 435, ArmorListHeight),
+        lstArmor[place] = choiceList(page, QLatin1String(names[place]),
+                                     m_twips.onTab(leftTwips[place], ArmorListTop, 435, ArmorListHeight),
                                      ChoiceLists::armourSteps(), QLatin1String(spokenNames[place]));
         connect(lstArmor[place], &QListWidget::currentRowChanged, this, [this, place] { lstArmor_Click(place); });
     }
@@ -133,8 +134,9 @@ void frmMain::createGunsTab(QWidget *page)
                                       m_twips.onTab(360 + left, gunTypeTop(slot), 1455, GunTypeHeight),
                                       ChoiceLists::gunTypes(), QStringLiteral("Gun %1").arg(slot + 1));
         lstBullets[slot] =
-            choiceList(page, elementName("lstBullets", slot), m_twips.onTab(360 + left, BulletsTop, 1455, BulletsHeight),
-                       ChoiceLists::ammunition(), QStringLiteral("Ammo %1").arg(slot + 1));
+            choiceList(page, elementName("lstBullets", slot),
+                       m_twips.onTab(360 + left, BulletsTop, 1455, BulletsHeight), ChoiceLists::ammunition(),
+                       QStringLiteral("Ammo %1").arg(slot + 1));
         setInUse(lstGunType[slot], false);
         setInUse(lstBullets[slot], false);
         connect(cmdGun[slot], &QPushButton::clicked, this, [this, slot] { cmdGun_Click(slot); });
@@ -166,7 +168,9 @@ void frmMain::createHardPointsTab(QWidget *page)
         for (int k = 0; k < HardPointsPerSide; ++k) {
             QListWidget *list =
                 choiceList(page, elementName(design.rockets, k),
-                           m_twips.onTab(design.leftTwips + k * RocketColumnStepTwips, RocketListTop, 890, RocketListHeight), ChoiceLists::rockets(),
+                           m_twips.onTab(design.leftTwips + k * RocketColumnStepTwips, RocketListTop, 890,
+                                         RocketListHeight),
+                           ChoiceLists::rockets(),
                            QStringLiteral("%1 Rocket %2").arg(QLatin1String(design.spokenSide)).arg(k + 1));
             setInUse(list, false);
             lstHP[side][k] = list;
@@ -187,15 +191,17 @@ int frmMain::armorEngineHeight(QListWidget &standIn) const
 
 int frmMain::gunsHeight(QListWidget &standIn) const
 {
-    return std::max({m_twips.onTab(0, GunLocationTop, 0, GunLocationHeight).bottom() + 1,
-                     listBottom(standIn, m_twips.onTab(0, gunTypeTop(0), 1455, GunTypeHeight), ChoiceLists::gunTypes()),
-                     listBottom(standIn, m_twips.onTab(0, BulletsTop, 1455, BulletsHeight), ChoiceLists::ammunition())});
+    return std::max(
+        {m_twips.onTab(0, GunLocationTop, 0, GunLocationHeight).bottom() + 1,
+         listBottom(standIn, m_twips.onTab(0, gunTypeTop(0), 1455, GunTypeHeight), ChoiceLists::gunTypes()),
+         listBottom(standIn, m_twips.onTab(0, BulletsTop, 1455, BulletsHeight), ChoiceLists::ammunition())});
 }
 
 int frmMain::hardPointsHeight(QListWidget &standIn) const
 {
-    return std::max(m_twips.onTab(0, HardPointCaptionTop, 0, HardPointCaptionHeight).bottom() + 1,
-                    listBottom(standIn, m_twips.onTab(0, RocketListTop, 890, RocketListHeight), ChoiceLists::rockets()));
+    return std::max(
+        m_twips.onTab(0, HardPointCaptionTop, 0, HardPointCaptionHeight).bottom() + 1,
+        listBottom(standIn, m_twips.onTab(0, RocketListTop, 890, RocketListHeight), ChoiceLists::rockets()));
 }
 
 void frmMain::forward(const std::function<void()> &change)

@@ -63,7 +63,8 @@ void frmMain::createLogosTab(QWidget *page)
         imgLogo[i]->setAccessibleName(QStringLiteral("Logo %1").arg(i + 1));
         connect(imgLogo[i], &ClickableLabel::doubleClicked, this, [this, i] { imgLogo_DblClick(i); });
     }
-    auto *lblLogoHelp = place<QLabel>(page, QStringLiteral("lblLogoHelp"), m_twips.onTab(120, PaletteTopTwips, 1380, 1620));
+    auto *lblLogoHelp =
+        place<QLabel>(page, QStringLiteral("lblLogoHelp"), m_twips.onTab(120, PaletteTopTwips, 1380, 1620));
     lblLogoHelp->setText(
         QStringLiteral("Select 1 or more Logos to re-assign, and then double click on the Icon you wish to use."));
     lblLogoHelp->setWordWrap(true);
