@@ -17,6 +17,9 @@ namespace vte {
 
 namespace {
 
+// The two pictures end lowest on the page.
+constexpr int PictureTop = 1020, PictureSize = 2500;
+
 QImage schemePicture(int number)
 {
     return QImage(QStringLiteral(":/schemes/scheme%1.gif").arg(number, 2, 10, QLatin1Char('0')));
@@ -51,15 +54,22 @@ void frmMain::createColorSchemesTab(QWidget *page)
     cboSchemes = place<QComboBox>(page, QStringLiteral("cboSchemes"), m_twips.onTab(4740, 480, 2475, 315));
     cboSchemes->setAccessibleName(QStringLiteral("Color Scheme"));
     connect(cboSchemes, &QComboBox::currentIndexChanged, this, &frmMain::cboSchemes_Click);
-    picPlane1 = place<QLabel>(page, QStringLiteral("picPlane1"), m_twips.onTab(780, 1020, 2500, 2500));
+    picPlane1 =
+        place<QLabel>(page, QStringLiteral("picPlane1"), m_twips.onTab(780, PictureTop, PictureSize, PictureSize));
     auto *cmdRedraw = place<QPushButton>(page, QStringLiteral("cmdRedraw"), m_twips.onTab(3360, 1920, 1215, 315));
     cmdRedraw->setText(QStringLiteral("Redraw"));
     connect(cmdRedraw, &QPushButton::clicked, this, &frmMain::cmdRedraw_Click);
-    picPlane0 = place<QLabel>(page, QStringLiteral("picPlane0"), m_twips.onTab(4620, 1020, 2500, 2500));
+    picPlane0 =
+        place<QLabel>(page, QStringLiteral("picPlane0"), m_twips.onTab(4620, PictureTop, PictureSize, PictureSize));
     picPlane0->setAccessibleName(QStringLiteral("Scheme picture"));
     picPlane1->setAccessibleName(QStringLiteral("Painted preview"));
     for (QLabel *preview : {picPlane0, picPlane1})
         preview->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+int frmMain::colorSchemesHeight(QListWidget &) const
+{
+    return m_twips.onTab(0, PictureTop, 0, PictureSize).bottom() + 1;
 }
 
 void frmMain::showPaint()
@@ -82,6 +92,7 @@ void frmMain::showPaint()
         cboSchemes->addItems(schemes);
     }
     cboSchemes->setCurrentIndex(m_loadout.schemePosition());
+    showSchemePicture();
 }
 
 void frmMain::showSchemePicture()

@@ -23,8 +23,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
@@ -96,6 +98,14 @@ void addTabKeys(QWidget *window, QTabWidget *tabs)
 }
 
 } // namespace
+
+const std::array<frmMain::Page, 5> frmMain::Pages{{
+    {"Armor/Engine", &frmMain::createArmorEngineTab, &frmMain::showArmorEngine, &frmMain::armorEngineHeight},
+    {"Guns", &frmMain::createGunsTab, &frmMain::showGuns, &frmMain::gunsHeight},
+    {"Hard Points", &frmMain::createHardPointsTab, &frmMain::showHardPoints, &frmMain::hardPointsHeight},
+    {"Color Schemes", &frmMain::createColorSchemesTab, &frmMain::showPaint, &frmMain::colorSchemesHeight},
+    {"Logos", &frmMain::createLogosTab, &frmMain::showLogos, &frmMain::logosHeight},
+}};
 
 frmMain::frmMain(SettingsStore &store, Dialogs &dialogs, SystemInfoHost &systemInfo, QWidget *parent)
     : QMainWindow(parent)
@@ -278,37 +288,75 @@ void frmMain::createFrameControls(QWidget *central)
 
     SSTab1 = place<QTabWidget>(central, QStringLiteral("SSTab1"), m_twips.rect(60, 1020 - ToolbarTwips, 7575, 4080));
     SSTab1->setAccessibleName(QStringLiteral("Loadout tabs"));
-    struct Page
-    {
-        const char *caption;
-        void (frmMain::*create)(QWidget *);
-    };
-    const Page pages[] = {
-        {"Armor/Engine", &frmMain::createArmorEngineTab},
-        {"Guns", &frmMain::createGunsTab},
-        {"Hard Points", &frmMain::createHardPointsTab},
-        {"Color Schemes", &frmMain::createColorSchemesTab},
-        {"Logos", &frmMain::createLogosTab},
-    };
-    for (const Page &page : pages) {
+    for (const Page &page : Pages) {
         auto *widget = new QWidget;
         widget->setObjectName(QStringLiteral("SSTab1.%1").arg(SSTab1->count()));
         widget->setAccessibleName(QLatin1String(page.caption));
-        (this->*page.create)(widget);
         SSTab1->addTab(widget, QLatin1String(page.caption));
     }
     SSTab1->setCurrentIndex(ColorSchemesTab);
     addTabKeys(this, SSTab1);
+    connect(SSTab1, &QTabWidget::currentChanged, this, &frmMain::buildPage);
     connect(SSTab1, &QTabWidget::currentChanged, this, &frmMain::fillLogoPalette);
     // Where Qt's tab row is taller than the design's, grow the control rather
     // than cut off the pages' lowest controls.
-    int contentHeight = 0;
-    for (int i = 0; i < SSTab1->count(); ++i) {
-        for (const QWidget *child : SSTab1->widget(i)->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
-            contentHeight = std::max(contentHeight, child->geometry().bottom() + 1);
-    }
-    const int needed = SSTab1->tabBar()->sizeHint().height() + contentHeight + 6;
+    const int needed = SSTab1->tabBar()->sizeHint().height() + pagesHeight() + 6;
     SSTab1->resize(SSTab1->width(), std::max(SSTab1->height(), needed));
+}
+
+void frmMain::buildPages()
+{
+    for (int index = 0; index < SSTab1->count(); ++index)
+        buildPage(index);
+}
+
+// Most of the window's start went into pages the user may never open; each is
+// built when first shown and then looks and behaves as if built with the window.
+void frmMain::buildPage(int index)
+{
+    if (m_built[index])
+        return;
+    QWidget *page = SSTab1->widget(index);
+    (this->*Pages[index].create)(page);
+    m_built[index] = true;
+    placeInTabOrder();
+    if (page->isVisible()) {
+        const QList<QWidget *> controls = page->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+        for (QWidget *control : controls)
+            control->show();
+        // The tab change gave the focus to the page, which had no control to take it.
+        if (focusWidget() == page) {
+            const auto first = std::find_if(controls.cbegin(), controls.cend(), [](const QWidget *control) {
+                return (control->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && control->isEnabled();
+            });
+            if (first != controls.cend())
+                (*first)->setFocus();
+        }
+    }
+    const QScopedValueRollback<bool> guard(Loading, true);
+    (this->*Pages[index].show)();
+}
+
+// Controls made after the weight row would come after it in the focus chain;
+// the pages' controls go after the tab row and its scroll buttons, page by page.
+void frmMain::placeInTabOrder()
+{
+    QTabBar *tabRow = SSTab1->tabBar();
+    QWidget *previous = tabRow;
+    for (QWidget *next = tabRow->nextInFocusChain(); tabRow->isAncestorOf(next); next = next->nextInFocusChain()) {
+        if (next->focusPolicy() != Qt::NoFocus)
+            previous = next;
+    }
+    for (int index = 0; index < SSTab1->count(); ++index) {
+        if (!m_built[index])
+            continue;
+        for (QWidget *control : SSTab1->widget(index)->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (control->focusPolicy() == Qt::NoFocus)
+                continue;
+            setTabOrder(previous, control);
+            previous = control;
+        }
+    }
 }
 
 void frmMain::createWeightRow(QWidget *central)
@@ -341,6 +389,7 @@ void frmMain::Form_Load()
     DefaultDir = settings.defaultDir;
     if (settings.display && *settings.display >= 0 && *settings.display < SSTab1->count())
         SSTab1->setCurrentIndex(*settings.display);
+    buildPage(SSTab1->currentIndex());
     for (int slot = 0; slot < ConfigurationSlots; ++slot)
         setConfigurationCaptions(slot, configurationMenuName(m_store, slot));
     ChangePlane();

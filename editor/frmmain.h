@@ -47,6 +47,8 @@ public:
     void openPlaneFile(const QString &path);
 
     const Loadout &loadout() const { return m_loadout; }
+    // Builds every page not shown yet, for whatever needs their controls now.
+    void buildPages();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -64,6 +66,15 @@ private:
     void createColorSchemesTab(QWidget *page);
     void createLogosTab(QWidget *page);
     void createWeightRow(QWidget *central);
+    // The height the pages' controls need, whether built or not.
+    int pagesHeight() const;
+    int armorEngineHeight(QListWidget &standIn) const;
+    int gunsHeight(QListWidget &standIn) const;
+    int hardPointsHeight(QListWidget &standIn) const;
+    int colorSchemesHeight(QListWidget &) const;
+    int logosHeight(QListWidget &) const;
+    void buildPage(int index);
+    void placeInTabOrder();
     void placeWindow(const WindowSettings &settings);
     void Form_Unload();
 
@@ -73,6 +84,9 @@ private:
     // Puts the loadout into the controls, with Loading set so that none of
     // their change handlers runs.
     void showLoadout();
+    void showArmorEngine();
+    void showGuns();
+    void showHardPoints();
     void RecalcWeights();
     void showPaint();
     // Shows a loadout that has a plane type anew: every control, the scheme
@@ -133,6 +147,16 @@ private:
     QLineEdit *txtPlaneName = nullptr;
     QComboBox *cboPlaneType = nullptr;
     QTabWidget *SSTab1 = nullptr;
+    // A page's controls are made when the page is first shown.
+    struct Page
+    {
+        const char *caption;
+        void (frmMain::*create)(QWidget *);
+        void (frmMain::*show)();
+        int (frmMain::*height)(QListWidget &standIn) const;
+    };
+    static const std::array<Page, 5> Pages;
+    std::array<bool, 5> m_built{};
 
     std::array<QListWidget *, 3> lstArmor{}; // lstArmorNose, lstArmorTail, lstArmorWings
     QListWidget *lstEngineType = nullptr;

@@ -20,6 +20,33 @@ namespace {
 constexpr int GunColumnStepTwips = 1800;
 constexpr int RocketColumnStepTwips = 900;
 
+// The design's lowest controls, where a page's height comes from.
+constexpr int ArmorListTop = 840, ArmorListHeight = 2595;
+constexpr int GunLocationTop = 420, GunLocationHeight = 3435;
+constexpr int GunTypeHeight = 1230;
+constexpr int BulletsTop = 2640, BulletsHeight = 1035;
+constexpr int RocketListTop = 1200, RocketListHeight = 2400;
+constexpr int HardPointCaptionTop = 3660, HardPointCaptionHeight = 255;
+
+// The first column's gun list sits a little lower than the others.
+int gunTypeTop(int slot)
+{
+    return slot == 0 ? 1320 : 1305;
+}
+
+// Gives a list its entries and keeps every one in sight: where the font's rows
+// need a little more than the design gave, the list grows down into the gap below it.
+void fill(QListWidget *list, const QRect &geometry, const QStringList &entries)
+{
+    list->setGeometry(geometry);
+    for (int position = 0; position < entries.size(); ++position) {
+        auto *item = new QListWidgetItem(entries[position], list);
+        item->setData(Qt::UserRole, position);
+    }
+    list->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    list->resize(geometry.width(), std::max(geometry.height(), list->sizeHint().height()));
+}
+
 // A list named for assistive tools after the caption it stands under.
 QListWidget *choiceList(QWidget *page, const QString &name, const QRect &geometry, const QStringList &entries,
                         const QString &accessibleName)
@@ -27,14 +54,7 @@ QListWidget *choiceList(QWidget *page, const QString &name, const QRect &geometr
     auto *list = place<QListWidget>(page, name, geometry);
     list->setAccessibleName(accessibleName);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    for (int position = 0; position < entries.size(); ++position) {
-        auto *item = new QListWidgetItem(entries[position], list);
-        item->setData(Qt::UserRole, position);
-    }
-    // Every entry stays in sight: where the font's rows need a little more
-    // than the design gave, the list grows down into the gap below it.
-    list->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
-    list->resize(geometry.width(), std::max(geometry.height(), list->sizeHint().height()));
+    fill(list, geometry, entries);
     return list;
 }
 
@@ -48,7 +68,27 @@ QComboBox *choiceBox(QWidget *page, const QString &name, const QRect &geometry, 
     return box;
 }
 
+// Where a list of these entries ends, told by a list that stands in for it.
+int listBottom(QListWidget &standIn, const QRect &geometry, const QStringList &entries)
+{
+    standIn.clear();
+    fill(&standIn, geometry, entries);
+    return standIn.geometry().bottom() + 1;
+}
+
 } // namespace
+
+// A page's height is needed before its lists exist: one list, never shown,
+// takes their entries in turn.
+int frmMain::pagesHeight() const
+{
+    QWidget scratch;
+    QListWidget *standIn = choiceList(&scratch, QString(), QRect(), QStringList(), QString());
+    int height = 0;
+    for (const Page &page : Pages)
+        height = std::max(height, (this->*page.height)(*standIn));
+    return height;
+}
 
 void frmMain::createArmorEngineTab(QWidget *page)
 {
@@ -58,7 +98,8 @@ void frmMain::createArmorEngineTab(QWidget *page)
     const char *spokenNames[] = {"Armor - Nose", "Armor - Tail", "Armor - Wings"};
     const int leftTwips[] = {660, 1560, 2400};
     for (Place place : {Nose, Tail, Wings}) {
-        lstArmor[place] = choiceList(page, QLatin1String(names[place]), m_twips.onTab(leftTwips[place], 840, 435, 2595),
+        lstArmor[place] = choiceList(page, QLatin1String(names[place]),
+                                     m_twips.onTab(leftTwips[place], ArmorListTop, 435, ArmorListHeight),
                                      ChoiceLists::armourSteps(), QLatin1String(spokenNames[place]));
         connect(lstArmor[place], &QListWidget::currentRowChanged, this, [this, place] { lstArmor_Click(place); });
     }
@@ -82,18 +123,20 @@ void frmMain::createGunsTab(QWidget *page)
     for (int slot = 0; slot < GunSlots; ++slot) {
         const int left = slot * GunColumnStepTwips;
         lblGunLocation[slot] =
-            caption(page, elementName("lblGunLocation", slot), m_twips.onTab(240 + left, 420, 1695, 3435),
+            caption(page, elementName("lblGunLocation", slot),
+                    m_twips.onTab(240 + left, GunLocationTop, 1695, GunLocationHeight),
                     QStringLiteral("Location Not Defined"));
         lblGunLocation[slot]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         cmdGun[slot] = place<QPushButton>(page, elementName("cmdGun", slot), m_twips.onTab(360 + left, 840, 1455, 375));
         cmdGun[slot]->setText(mountCaption(Mount::NotApplicable));
         cmdGun[slot]->setAutoDefault(true);
         lstGunType[slot] = choiceList(page, elementName("lstGunType", slot),
-                                      m_twips.onTab(360 + left, slot == 0 ? 1320 : 1305, 1455, 1230),
+                                      m_twips.onTab(360 + left, gunTypeTop(slot), 1455, GunTypeHeight),
                                       ChoiceLists::gunTypes(), QStringLiteral("Gun %1").arg(slot + 1));
         lstBullets[slot] =
-            choiceList(page, elementName("lstBullets", slot), m_twips.onTab(360 + left, 2640, 1455, 1035),
-                       ChoiceLists::ammunition(), QStringLiteral("Ammo %1").arg(slot + 1));
+            choiceList(page, elementName("lstBullets", slot),
+                       m_twips.onTab(360 + left, BulletsTop, 1455, BulletsHeight), ChoiceLists::ammunition(),
+                       QStringLiteral("Ammo %1").arg(slot + 1));
         setInUse(lstGunType[slot], false);
         setInUse(lstBullets[slot], false);
         connect(cmdGun[slot], &QPushButton::clicked, this, [this, slot] { cmdGun_Click(slot); });
@@ -125,16 +168,40 @@ void frmMain::createHardPointsTab(QWidget *page)
         for (int k = 0; k < HardPointsPerSide; ++k) {
             QListWidget *list =
                 choiceList(page, elementName(design.rockets, k),
-                           m_twips.onTab(design.leftTwips + k * RocketColumnStepTwips, 1200, 890, 2400), ChoiceLists::rockets(),
+                           m_twips.onTab(design.leftTwips + k * RocketColumnStepTwips, RocketListTop, 890,
+                                         RocketListHeight),
+                           ChoiceLists::rockets(),
                            QStringLiteral("%1 Rocket %2").arg(QLatin1String(design.spokenSide)).arg(k + 1));
             setInUse(list, false);
             lstHP[side][k] = list;
             connect(list, &QListWidget::currentRowChanged, this, [this, side, k] { lstHP_Click(side, k); });
         }
     }
-    caption(page, QStringLiteral("lblLeftHP"), m_twips.onTab(120, 3660, 3590, 255), QStringLiteral("Left Hard Points"));
-    caption(page, QStringLiteral("lblRightHP"), m_twips.onTab(3900, 3660, 3590, 255),
+    caption(page, QStringLiteral("lblLeftHP"), m_twips.onTab(120, HardPointCaptionTop, 3590, HardPointCaptionHeight),
+            QStringLiteral("Left Hard Points"));
+    caption(page, QStringLiteral("lblRightHP"), m_twips.onTab(3900, HardPointCaptionTop, 3590, HardPointCaptionHeight),
             QStringLiteral("Right Hard Points"));
+}
+
+// The engine list starts as high as the armour lists and is shorter.
+int frmMain::armorEngineHeight(QListWidget &standIn) const
+{
+    return listBottom(standIn, m_twips.onTab(0, ArmorListTop, 435, ArmorListHeight), ChoiceLists::armourSteps());
+}
+
+int frmMain::gunsHeight(QListWidget &standIn) const
+{
+    return std::max(
+        {m_twips.onTab(0, GunLocationTop, 0, GunLocationHeight).bottom() + 1,
+         listBottom(standIn, m_twips.onTab(0, gunTypeTop(0), 1455, GunTypeHeight), ChoiceLists::gunTypes()),
+         listBottom(standIn, m_twips.onTab(0, BulletsTop, 1455, BulletsHeight), ChoiceLists::ammunition())});
+}
+
+int frmMain::hardPointsHeight(QListWidget &standIn) const
+{
+    return std::max(
+        m_twips.onTab(0, HardPointCaptionTop, 0, HardPointCaptionHeight).bottom() + 1,
+        listBottom(standIn, m_twips.onTab(0, RocketListTop, 890, RocketListHeight), ChoiceLists::rockets()));
 }
 
 void frmMain::forward(const std::function<void()> &change)
@@ -152,10 +219,26 @@ void frmMain::showLoadout()
     if (txtPlaneName->text() != plane.PlaneName)
         txtPlaneName->setText(plane.PlaneName);
     cboPlaneType->setCurrentIndex(plane.PlaneType);
+    for (size_t index = 0; index < Pages.size(); ++index) {
+        if (m_built[index])
+            (this->*Pages[index].show)();
+    }
+    RecalcWeights();
+}
+
+void frmMain::showArmorEngine()
+{
+    const PlaneSelections &plane = m_loadout.selections();
     for (int place : {Nose, Tail, Wings})
         lstArmor[place]->setCurrentRow(plane.Armor[place]);
     lstEngineType->setCurrentRow(plane.EngineType);
     chkNitro->setChecked(plane.Nitro);
+    txtPlaneSpeed->setText(m_loadout.speed());
+}
+
+void frmMain::showGuns()
+{
+    const PlaneSelections &plane = m_loadout.selections();
     for (int slot = 0; slot < GunSlots; ++slot) {
         lblGunLocation[slot]->setText(m_loadout.planeType().GunLocation[slot]);
         cmdGun[slot]->setText(mountCaption(plane.Mounts[slot]));
@@ -164,6 +247,11 @@ void frmMain::showLoadout()
         setInUse(lstGunType[slot], m_loadout.gunSlotInUse(slot));
         setInUse(lstBullets[slot], m_loadout.gunSlotInUse(slot));
     }
+}
+
+void frmMain::showHardPoints()
+{
+    const PlaneSelections &plane = m_loadout.selections();
     for (Side side : {Left, Right}) {
         cboHP[side]->setCurrentIndex(plane.HP[side]);
         for (int k = 0; k < HardPointsPerSide; ++k) {
@@ -171,9 +259,6 @@ void frmMain::showLoadout()
             setInUse(lstHP[side][k], m_loadout.hardPointInUse(side, k));
         }
     }
-    showPaint();
-    showLogos();
-    RecalcWeights();
 }
 
 void frmMain::RecalcWeights()
@@ -187,13 +272,11 @@ void frmMain::RecalcWeights()
     palette.setColor(QPalette::Text,
                      w.overWeight() ? QColor(255, 0, 0) : QApplication::palette(total).color(QPalette::Text));
     total->setPalette(palette);
-    txtPlaneSpeed->setText(m_loadout.speed());
 }
 
 void frmMain::ChangePlane()
 {
     showLoadout();
-    showSchemePicture();
     RecolorPreview();
 }
 

@@ -15,6 +15,7 @@ namespace {
 constexpr int LogoColumns = 10;
 constexpr int CellStepTwips = 540;
 constexpr int CellSizeTwips = 555;
+constexpr int PaletteTopTwips = 1260;
 
 // The logo's picture as the label that shows it should draw it.
 QPixmap logoPicture(int logo, const QWidget *label)
@@ -55,17 +56,25 @@ void frmMain::createLogosTab(QWidget *page)
     }
     for (int i = 0; i < static_cast<int>(imgLogo.size()); ++i) {
         const int leftTwips = 1620 + (i % LogoColumns) * CellStepTwips;
-        const int topTwips = 1260 + (i / LogoColumns) * CellStepTwips;
+        const int topTwips = PaletteTopTwips + (i / LogoColumns) * CellStepTwips;
         imgLogo[i] =
             place<ClickableLabel>(page, elementName("imgLogo", i), m_twips.onTab(leftTwips, topTwips, CellSizeTwips, CellSizeTwips));
         imgLogo[i]->setAlignment(Qt::AlignCenter);
         imgLogo[i]->setAccessibleName(QStringLiteral("Logo %1").arg(i + 1));
         connect(imgLogo[i], &ClickableLabel::doubleClicked, this, [this, i] { imgLogo_DblClick(i); });
     }
-    auto *lblLogoHelp = place<QLabel>(page, QStringLiteral("lblLogoHelp"), m_twips.onTab(120, 1260, 1380, 1620));
+    auto *lblLogoHelp =
+        place<QLabel>(page, QStringLiteral("lblLogoHelp"), m_twips.onTab(120, PaletteTopTwips, 1380, 1620));
     lblLogoHelp->setText(
         QStringLiteral("Select 1 or more Logos to re-assign, and then double click on the Icon you wish to use."));
     lblLogoHelp->setWordWrap(true);
+}
+
+// The palette's last row ends lowest on the page.
+int frmMain::logosHeight(QListWidget &) const
+{
+    const int lastRowTwips = PaletteTopTwips + (static_cast<int>(imgLogo.size()) / LogoColumns - 1) * CellStepTwips;
+    return m_twips.onTab(0, lastRowTwips, 0, CellSizeTwips).bottom() + 1;
 }
 
 // Fifty pictures are a good part of the start: they are drawn when their tab

@@ -25,6 +25,7 @@ struct Windows
 
     Windows()
     {
+        fixture.w().buildPages();
         fixture.w().show();
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&fixture.w()) && QTest::qWaitForWindowExposed(&about));

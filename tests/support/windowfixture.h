@@ -93,6 +93,8 @@ struct WindowFixture
 
     static QObject *find(QObject *root, const QString &name)
     {
+        if (auto *window = qobject_cast<frmMain *>(root))
+            window->buildPages();
         return root->objectName() == name ? root : root->findChild<QObject *>(name);
     }
     template <typename T>
