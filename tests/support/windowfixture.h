@@ -91,11 +91,17 @@ struct WindowFixture
             .replace(QLatin1String("{design}"), QStringLiteral("%1,%2").arg(DesignUnits(QApplication::font()).x(1000)).arg(DesignUnits(QApplication::font()).y(1000)));
     }
 
+    // A control of a page not shown yet is made as if the user had opened it.
     static QObject *find(QObject *root, const QString &name)
     {
-        if (auto *window = qobject_cast<frmMain *>(root))
+        if (root->objectName() == name)
+            return root;
+        QObject *found = root->findChild<QObject *>(name);
+        if (auto *window = qobject_cast<frmMain *>(root); window && !found) {
             window->buildPages();
-        return root->objectName() == name ? root : root->findChild<QObject *>(name);
+            found = root->findChild<QObject *>(name);
+        }
+        return found;
     }
     template <typename T>
     T *find(const QString &name)
