@@ -18,7 +18,7 @@ namespace vte {
 namespace {
 
 // The two pictures end lowest on the page.
-constexpr int PictureTop = 1020, PictureSize = 2500;
+constexpr int PictureTopTwips = 1020, PictureSizeTwips = 2500;
 
 QImage schemePicture(int number)
 {
@@ -54,13 +54,13 @@ void frmMain::createColorSchemesTab(QWidget *page)
     cboSchemes = place<QComboBox>(page, QStringLiteral("cboSchemes"), m_twips.onTab(4740, 480, 2475, 315));
     cboSchemes->setAccessibleName(QStringLiteral("Color Scheme"));
     connect(cboSchemes, &QComboBox::currentIndexChanged, this, &frmMain::cboSchemes_Click);
-    picPlane1 =
-        place<QLabel>(page, QStringLiteral("picPlane1"), m_twips.onTab(780, PictureTop, PictureSize, PictureSize));
+    picPlane1 = place<QLabel>(page, QStringLiteral("picPlane1"),
+                              m_twips.onTab(780, PictureTopTwips, PictureSizeTwips, PictureSizeTwips));
     auto *cmdRedraw = place<QPushButton>(page, QStringLiteral("cmdRedraw"), m_twips.onTab(3360, 1920, 1215, 315));
     cmdRedraw->setText(QStringLiteral("Redraw"));
     connect(cmdRedraw, &QPushButton::clicked, this, &frmMain::cmdRedraw_Click);
-    picPlane0 =
-        place<QLabel>(page, QStringLiteral("picPlane0"), m_twips.onTab(4620, PictureTop, PictureSize, PictureSize));
+    picPlane0 = place<QLabel>(page, QStringLiteral("picPlane0"),
+                              m_twips.onTab(4620, PictureTopTwips, PictureSizeTwips, PictureSizeTwips));
     picPlane0->setAccessibleName(QStringLiteral("Scheme picture"));
     picPlane1->setAccessibleName(QStringLiteral("Painted preview"));
     for (QLabel *preview : {picPlane0, picPlane1})
@@ -69,7 +69,7 @@ void frmMain::createColorSchemesTab(QWidget *page)
 
 int frmMain::colorSchemesHeight(QListWidget &) const
 {
-    return m_twips.onTab(0, PictureTop, 0, PictureSize).bottom() + 1;
+    return m_twips.onTab(0, PictureTopTwips, 0, PictureSizeTwips).bottom() + 1;
 }
 
 void frmMain::showPaint()

@@ -21,15 +21,15 @@ constexpr int GunColumnStepTwips = 1800;
 constexpr int RocketColumnStepTwips = 900;
 
 // The design's lowest controls, where a page's height comes from.
-constexpr int ArmorListTop = 840, ArmorListHeight = 2595;
-constexpr int GunLocationTop = 420, GunLocationHeight = 3435;
-constexpr int GunTypeHeight = 1230;
-constexpr int BulletsTop = 2640, BulletsHeight = 1035;
-constexpr int RocketListTop = 1200, RocketListHeight = 2400;
-constexpr int HardPointCaptionTop = 3660, HardPointCaptionHeight = 255;
+constexpr int ArmorListTopTwips = 840, ArmorListHeightTwips = 2595;
+constexpr int GunLocationTopTwips = 420, GunLocationHeightTwips = 3435;
+constexpr int GunTypeHeightTwips = 1230;
+constexpr int BulletsTopTwips = 2640, BulletsHeightTwips = 1035;
+constexpr int RocketListTopTwips = 1200, RocketListHeightTwips = 2400;
+constexpr int HardPointCaptionTopTwips = 3660, HardPointCaptionHeightTwips = 255;
 
 // The first column's gun list sits a little lower than the others.
-int gunTypeTop(int slot)
+int gunTypeTopTwips(int slot)
 {
     return slot == 0 ? 1320 : 1305;
 }
@@ -39,10 +39,7 @@ int gunTypeTop(int slot)
 void fill(QListWidget *list, const QRect &geometry, const QStringList &entries)
 {
     list->setGeometry(geometry);
-    for (int position = 0; position < entries.size(); ++position) {
-        auto *item = new QListWidgetItem(entries[position], list);
-        item->setData(Qt::UserRole, position);
-    }
+    list->addItems(entries);
     list->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     list->resize(geometry.width(), std::max(geometry.height(), list->sizeHint().height()));
 }
@@ -99,7 +96,7 @@ void frmMain::createArmorEngineTab(QWidget *page)
     const int leftTwips[] = {660, 1560, 2400};
     for (Place place : {Nose, Tail, Wings}) {
         lstArmor[place] = choiceList(page, QLatin1String(names[place]),
-                                     m_twips.onTab(leftTwips[place], ArmorListTop, 435, ArmorListHeight),
+                                     m_twips.onTab(leftTwips[place], ArmorListTopTwips, 435, ArmorListHeightTwips),
                                      ChoiceLists::armourSteps(), QLatin1String(spokenNames[place]));
         connect(lstArmor[place], &QListWidget::currentRowChanged, this, [this, place] { lstArmor_Click(place); });
     }
@@ -122,23 +119,19 @@ void frmMain::createGunsTab(QWidget *page)
 {
     for (int slot = 0; slot < GunSlots; ++slot) {
         const int left = slot * GunColumnStepTwips;
-        lblGunLocation[slot] =
-            caption(page, elementName("lblGunLocation", slot),
-                    m_twips.onTab(240 + left, GunLocationTop, 1695, GunLocationHeight),
-                    QStringLiteral("Location Not Defined"));
+        lblGunLocation[slot] = caption(page, elementName("lblGunLocation", slot),
+                                       m_twips.onTab(240 + left, GunLocationTopTwips, 1695, GunLocationHeightTwips),
+                                       QStringLiteral("Location Not Defined"));
         lblGunLocation[slot]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         cmdGun[slot] = place<QPushButton>(page, elementName("cmdGun", slot), m_twips.onTab(360 + left, 840, 1455, 375));
         cmdGun[slot]->setText(mountCaption(Mount::NotApplicable));
         cmdGun[slot]->setAutoDefault(true);
         lstGunType[slot] = choiceList(page, elementName("lstGunType", slot),
-                                      m_twips.onTab(360 + left, gunTypeTop(slot), 1455, GunTypeHeight),
+                                      m_twips.onTab(360 + left, gunTypeTopTwips(slot), 1455, GunTypeHeightTwips),
                                       ChoiceLists::gunTypes(), QStringLiteral("Gun %1").arg(slot + 1));
-        lstBullets[slot] =
-            choiceList(page, elementName("lstBullets", slot),
-                       m_twips.onTab(360 + left, BulletsTop, 1455, BulletsHeight), ChoiceLists::ammunition(),
-                       QStringLiteral("Ammo %1").arg(slot + 1));
-        setInUse(lstGunType[slot], false);
-        setInUse(lstBullets[slot], false);
+        lstBullets[slot] = choiceList(page, elementName("lstBullets", slot),
+                                      m_twips.onTab(360 + left, BulletsTopTwips, 1455, BulletsHeightTwips),
+                                      ChoiceLists::ammunition(), QStringLiteral("Ammo %1").arg(slot + 1));
         connect(cmdGun[slot], &QPushButton::clicked, this, [this, slot] { cmdGun_Click(slot); });
         connect(lstGunType[slot], &QListWidget::currentRowChanged, this, [this, slot] { lstGunType_Click(slot); });
         connect(lstBullets[slot], &QListWidget::currentRowChanged, this, [this, slot] { lstBullets_Click(slot); });
@@ -161,47 +154,49 @@ void frmMain::createHardPointsTab(QWidget *page)
                                 {"cboHPRight", "lstRHP", "Right", 3900, 720}};
     for (Side side : {Left, Right}) {
         const SideDesign &design = sides[side];
-        cboHP[side] = choiceBox(page, QLatin1String(design.count),
-                                m_twips.onTab(design.leftTwips, design.countTopTwips, 615, 315), ChoiceLists::hardPointCounts(),
-                                QStringLiteral("%1 Hard Points").arg(QLatin1String(design.spokenSide)));
+        cboHP[side] = choiceBox(
+            page, QLatin1String(design.count), m_twips.onTab(design.leftTwips, design.countTopTwips, 615, 315),
+            ChoiceLists::hardPointCounts(), QStringLiteral("%1 Hard Points").arg(QLatin1String(design.spokenSide)));
         connect(cboHP[side], &QComboBox::currentIndexChanged, this, [this, side] { cboHP_Click(side); });
         for (int k = 0; k < HardPointsPerSide; ++k) {
             QListWidget *list =
                 choiceList(page, elementName(design.rockets, k),
-                           m_twips.onTab(design.leftTwips + k * RocketColumnStepTwips, RocketListTop, 890,
-                                         RocketListHeight),
+                           m_twips.onTab(design.leftTwips + k * RocketColumnStepTwips, RocketListTopTwips, 890,
+                                         RocketListHeightTwips),
                            ChoiceLists::rockets(),
                            QStringLiteral("%1 Rocket %2").arg(QLatin1String(design.spokenSide)).arg(k + 1));
-            setInUse(list, false);
             lstHP[side][k] = list;
             connect(list, &QListWidget::currentRowChanged, this, [this, side, k] { lstHP_Click(side, k); });
         }
     }
-    caption(page, QStringLiteral("lblLeftHP"), m_twips.onTab(120, HardPointCaptionTop, 3590, HardPointCaptionHeight),
+    caption(page, QStringLiteral("lblLeftHP"),
+            m_twips.onTab(120, HardPointCaptionTopTwips, 3590, HardPointCaptionHeightTwips),
             QStringLiteral("Left Hard Points"));
-    caption(page, QStringLiteral("lblRightHP"), m_twips.onTab(3900, HardPointCaptionTop, 3590, HardPointCaptionHeight),
+    caption(page, QStringLiteral("lblRightHP"),
+            m_twips.onTab(3900, HardPointCaptionTopTwips, 3590, HardPointCaptionHeightTwips),
             QStringLiteral("Right Hard Points"));
 }
 
 // The engine list starts as high as the armour lists and is shorter.
 int frmMain::armorEngineHeight(QListWidget &standIn) const
 {
-    return listBottom(standIn, m_twips.onTab(0, ArmorListTop, 435, ArmorListHeight), ChoiceLists::armourSteps());
+    return listBottom(standIn, m_twips.onTab(0, ArmorListTopTwips, 435, ArmorListHeightTwips),
+                      ChoiceLists::armourSteps());
 }
 
 int frmMain::gunsHeight(QListWidget &standIn) const
 {
     return std::max(
-        {m_twips.onTab(0, GunLocationTop, 0, GunLocationHeight).bottom() + 1,
-         listBottom(standIn, m_twips.onTab(0, gunTypeTop(0), 1455, GunTypeHeight), ChoiceLists::gunTypes()),
-         listBottom(standIn, m_twips.onTab(0, BulletsTop, 1455, BulletsHeight), ChoiceLists::ammunition())});
+        {m_twips.onTab(0, GunLocationTopTwips, 0, GunLocationHeightTwips).bottom() + 1,
+         listBottom(standIn, m_twips.onTab(0, gunTypeTopTwips(0), 1455, GunTypeHeightTwips), ChoiceLists::gunTypes()),
+         listBottom(standIn, m_twips.onTab(0, BulletsTopTwips, 1455, BulletsHeightTwips), ChoiceLists::ammunition())});
 }
 
 int frmMain::hardPointsHeight(QListWidget &standIn) const
 {
     return std::max(
-        m_twips.onTab(0, HardPointCaptionTop, 0, HardPointCaptionHeight).bottom() + 1,
-        listBottom(standIn, m_twips.onTab(0, RocketListTop, 890, RocketListHeight), ChoiceLists::rockets()));
+        m_twips.onTab(0, HardPointCaptionTopTwips, 0, HardPointCaptionHeightTwips).bottom() + 1,
+        listBottom(standIn, m_twips.onTab(0, RocketListTopTwips, 890, RocketListHeightTwips), ChoiceLists::rockets()));
 }
 
 void frmMain::forward(const std::function<void()> &change)
