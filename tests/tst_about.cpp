@@ -4,6 +4,7 @@
 
 #include "about/frmabout.h"
 #include "about/sysinfo.h"
+#include "editor/twips.h"
 #include "support/scripteddialogs.h"
 
 #include <QtTest>
@@ -68,6 +69,9 @@ private slots:
         QCOMPARE(about->windowFlags() & (Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint | Qt::Dialog),
                  Qt::WindowCloseButtonHint | Qt::Dialog);
         QCOMPARE(about->parentWidget(), &owner);
+        // The description is as tall as the design or its text needs, no taller.
+        const auto *text = about->findChild<QLabel *>(QStringLiteral("lblDescription"));
+        QCOMPARE(text->height(), std::max(DesignUnits(about->font()).y(1590), text->heightForWidth(text->width())));
     }
 
     void closing_data()

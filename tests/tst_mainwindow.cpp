@@ -52,6 +52,7 @@ void checkShowsLoadout(WindowFixture &f)
     };
     const QStringList armour{"lstArmorNose", "lstArmorTail", "lstArmorWings"}, counts{"cboHPLeft", "cboHPRight"};
     const QStringList swatches{"lblFirstColor", "lblSecondColor", "lblThirdColor"}, captions{"1st", "2nd", "3rd"};
+    expect(QStringLiteral("txtPlaneName"), p.PlaneName);
     expect(QStringLiteral("cboPlaneType"), ChoiceLists::planeTypes().value(p.PlaneType));
     for (int place : {Nose, Tail, Wings})
         expect(armour[place], ChoiceLists::armourSteps().value(p.Armor[place]));
@@ -246,7 +247,7 @@ void TestMainWindow::window_data()
              "mnuFile#title=&File", "mnuFile*=&New|&Open (Import)|-|Save &As (Export)|-|E&xit", "mnuFileNew#shortcut=Ctrl+N", "mnuHelp#title=&Help", "mnuHelp*=&About ",
              "mnuTools#title=&Tools", "mnuTools*=Load Configuration|-|Save Configuration|-|Clear Configuration",
              "mnuToolsLoad*=Empty|Empty|Empty|Empty", "mnuToolsSave*=Empty|Empty|Empty|Empty", "mnuToolsClear*=Empty|Empty|Empty|Empty",
-             "New#toolTip=New Empty Plane", "Open#toolTip=Import an Existing Plane", "SaveAs#toolTip=Save (Export) Plane As", "sbStatusBar.Status=Status", "sbStatusBar.Date={today}",
+             "New#toolTip=New Empty Plane", "Open#toolTip=Import an Existing Plane", "SaveAs#toolTip=Save (Export) Plane As", "sbStatusBar.Status=Status", "sbStatusBar.Date={today}", "sbStatusBar.Time#objectName=sbStatusBar.Time", "sbStatusBar#accessibleName=Status bar", "menu bar=Menu bar",
              "lblArmorNose=Armor - Nose            Tail              Wings", "lblEngineType=Engine Type", "chkNitro#text=Nitro", "lblPlaneSpeed=Plane Speed",
              "cboPlaneType*=Corvane|Grimsbane|Thornleigh|Vexmire|Scaramond|Ironclave|Cindervale|Tempestra|Swiftmere|Arbiteron|Galeborn",
              "lstArmorWings*= 0| 5|10|15|20|25|30|35|40|45|50|55|60", "lstEngineType*=Small|Medium|Large", "cboHPLeft*=0|1|2|3|4",
@@ -258,7 +259,7 @@ void TestMainWindow::window_data()
              "chkNose#text=Re-Assign", "chkTail#text=Re-Assign", "chkWing#text=Re-Assign", "lblLogoHelp=Select 1 or more Logos to re-assign, and then double click on the Icon you wish to use.",
              "tbToolBar#movable=false", "txtWeight#readOnly=true", "txtTotalWeight#readOnly=true", "txtPlaneSpeed#readOnly=true",
              // What a screen reader announces for the controls without a caption of their own.
-             "txtPlaneName#accessibleName=Plane Name", "lstArmorTail#accessibleName=Armor - Tail", "lstGunType(3)#accessibleName=Gun 4", "lstBullets(0)#accessibleName=Ammo 1",
+             "txtPlaneName#accessibleName=Plane Name", "mnuFile#accessibleName=File", "SSTab1#accessibleName=Loadout tabs", "txtTotalWeight#accessibleName=Total", "lstArmorTail#accessibleName=Armor - Tail", "lstGunType(3)#accessibleName=Gun 4", "lstBullets(0)#accessibleName=Ammo 1",
              "cboHPRight#accessibleName=Right Hard Points", "lstRHP(2)#accessibleName=Right Rocket 3", "cboSchemes#accessibleName=Color Scheme", "imgLogo(49)#accessibleName=Logo 50",
              "frmAbout#windowTitle=About VTP Editor", "picIcon=program icon", "lblTitle=VTEditor", "lblVersion=Version " VTEDITOR_VERSION, "cmdOK=OK", "cmdOK#default=true", "cmdSysInfo=&System Info...",
              "lblDescription=Manage all of your planes in easy and style.  Import an existing plane, make changes as required, and then export your plane complete with default ammo and rocket types.  By using the Tools Load/Save function, you can quickly create and load your favorite default settings via the System Registry, make any changes required and then export your plane .  Individual planes will automatically be saved with your ammo and rocket type choices."})

@@ -98,6 +98,9 @@ private slots:
         Loadout shown; // the name box holds one character less than the file
         shown.load(d.selections);
         QCOMPARE(shown.selections().PlaneName, d.selections.PlaneName.left(MaxPlaneNameLength));
+        // Written back, even a name the editor did not cut ends within its field.
+        const PlaneRecord again = EncodePlaneRecord(shown.catalogue(), d.selections, shown.schemePosition(), 0);
+        QCOMPARE(DecodePlaneRecord(again).selections.PlaneName, shown.selections().PlaneName);
     }
 
     void unreadBytes()

@@ -5,6 +5,8 @@
 #include "planefile/planerecord.h"
 
 #include <QDir>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -130,6 +132,11 @@ private slots:
               "Weights           plane 3255, engine 2000, armor 60, guns 1080, HP 480",
               "Total weight      6875 (maximum 9525)", "Speed             234 (312) mph", "Stored weight     6875"})
             QVERIFY2(run.out.contains(QStringLiteral("\n  %1\n").arg(QLatin1String(line))), line);
+        // JSON names the items as the listing does.
+        const Run json = vteditor({QStringLiteral("--print"), QStringLiteral("--json"), path(QStringLiteral("Kite"))});
+        const QJsonObject names = QJsonDocument::fromJson(json.out.toUtf8()).object().value(QLatin1String("Names")).toObject();
+        QCOMPARE(QStringList({names["PlaneType"].toString(), names["ArmorTail"].toString(), names["Color1"].toString(), names["GunType0"].toString()}),
+                 QStringList({"Grimsbane", "10", "#563412", ".30 cal Sirocco"}));
     }
 
     void roundTrip_data()

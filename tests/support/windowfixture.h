@@ -21,7 +21,7 @@
 //   a configuration key       the loadout's value as a save would store it; "PlaneName"
 //   "@Section/Key", "@writes" a value of the store; every write since start-up, in order
 //   "shown"                   every modal so far, " | " between them
-//   "pos", "size", "focus", "drop", "size:Name",
+//   "pos", "size", "focus", "drop", "size:Name", "menu bar" (its accessible name),
 //   "icon" (the sizes the window's icon comes in)
 // {dir}, {home}, {filter} and {today} stand for the test's folder, the home
 // folder, the file dialogs' filter and the date as the status bar shows it.
@@ -189,6 +189,7 @@ struct WindowFixture
             {"pos", [&] { return QStringLiteral("%1,%2").arg(w().x()).arg(w().y()); }},
             {"size", [&] { return QStringLiteral("%1,%2").arg(w().width()).arg(w().height()); }},
             {"focus", [&] { return focus ? focus->objectName() : QString(); }},
+            {"menu bar", [&] { return w().menuBar()->accessibleName(); }},
             {"drop", [&] { return dropped; }},
             {"icon", [&] { QStringList sizes; for (const QSize &size : w().windowIcon().availableSizes()) sizes << QString::number(size.width()); return sizes.join(' '); }},
             {"PlaneName", [&] { return loadout.selections().PlaneName; }},
