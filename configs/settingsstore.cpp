@@ -100,7 +100,6 @@ private:
     int m_files = 0;
 };
 
-
 } // namespace
 
 #ifndef Q_OS_WIN

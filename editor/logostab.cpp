@@ -43,8 +43,8 @@ void frmMain::createLogosTab(QWidget *page)
         const PlaceDesign &design = places[p];
         auto *label = place<QLabel>(page, QLatin1String(design.label), m_twips.onTab(design.leftTwips, 420, 555, 195));
         label->setText(QLatin1String(design.caption));
-        imgPlace[p] =
-            place<QLabel>(page, QLatin1String(design.picture), m_twips.onTab(design.leftTwips, 630, CellSizeTwips, CellSizeTwips));
+        imgPlace[p] = place<QLabel>(page, QLatin1String(design.picture),
+                                    m_twips.onTab(design.leftTwips, 630, CellSizeTwips, CellSizeTwips));
         imgPlace[p]->setAlignment(Qt::AlignCenter);
         imgPlace[p]->setAccessibleName(QStringLiteral("%1 logo").arg(QLatin1String(design.caption)));
         imgPlace[p]->setFrameShape(QFrame::Panel);
@@ -57,8 +57,8 @@ void frmMain::createLogosTab(QWidget *page)
     for (int i = 0; i < static_cast<int>(imgLogo.size()); ++i) {
         const int leftTwips = 1620 + (i % LogoColumns) * CellStepTwips;
         const int topTwips = PaletteTopTwips + (i / LogoColumns) * CellStepTwips;
-        imgLogo[i] =
-            place<ClickableLabel>(page, elementName("imgLogo", i), m_twips.onTab(leftTwips, topTwips, CellSizeTwips, CellSizeTwips));
+        imgLogo[i] = place<ClickableLabel>(page, elementName("imgLogo", i),
+                                           m_twips.onTab(leftTwips, topTwips, CellSizeTwips, CellSizeTwips));
         imgLogo[i]->setAlignment(Qt::AlignCenter);
         imgLogo[i]->setAccessibleName(QStringLiteral("Logo %1").arg(i + 1));
         connect(imgLogo[i], &ClickableLabel::doubleClicked, this, [this, i] { imgLogo_DblClick(i); });

@@ -20,8 +20,7 @@ class DesignUnits
 public:
     explicit DesignUnits(const QFont &font)
         : DesignUnits(QFontMetricsF(font))
-    {
-    }
+    { }
 
     int x(int twips) const { return qRound(twips * m_x / TwipsPerPixel); }
     int y(int twips) const { return qRound(twips * m_y / TwipsPerPixel); }
@@ -40,12 +39,15 @@ private:
     static constexpr qreal DesignCellHeight = 13;
 
     explicit DesignUnits(const QFontMetricsF &metrics)
-        // The average width as dialog units take it: over the Latin letters.
-        : m_x(std::max<qreal>(1, metrics.horizontalAdvance(QStringLiteral(
-                                         "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
-                                         52 / DesignCellWidth))
+        : m_x(std::max<qreal>(1, averageWidth(metrics) / DesignCellWidth))
         , m_y(std::max<qreal>(1, metrics.height() / DesignCellHeight))
+    { }
+
+    // The average width as dialog units take it: over the Latin letters.
+    static qreal averageWidth(const QFontMetricsF &metrics)
     {
+        const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+        return metrics.horizontalAdvance(letters) / letters.size();
     }
 
     qreal m_x;

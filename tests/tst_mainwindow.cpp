@@ -231,6 +231,7 @@ void TestMainWindow::window_data()
     row("Ctrl+Tab from a list", {"show", "SSTab1=1", "focus lstGunType(2)", "key Ctrl+Tab"}, {"SSTab1=Hard Points"});
     row("Ctrl+Shift+Tab from the name", {"show", "focus txtPlaneName", "key Ctrl+Shift+Tab"}, {"SSTab1=Logos"});
     row("Ctrl+PgDown from the last tab", {"show", "SSTab1=4", "focus imgLogo(7)", "key Ctrl+PgDown"}, {"SSTab1=Armor/Engine"});
+    row("Ctrl+Tab to a page not shown before", {"show", "focus lstArmorTail", "key Ctrl+Tab"}, {"SSTab1=Guns", "focus=cmdGun(0)"});
     row("PgDown alone stays in the list", {"show", "lstArmorTail=0", "focus lstArmorTail", "key PgDown"}, {"SSTab1=Armor/Engine", "focus=lstArmorTail"});
     row("Ctrl+N", {"show", "txtPlaneName=Kite", "focus cboPlaneType", "key Ctrl+N"}, {"PlaneName=New"});
     row("Return on a mount button", {"show", "SSTab1=1", "lstGunType(1)=2", "focus cmdGun(1)", "key Return"}, {"cmdGun(1)=Single"});
