@@ -318,6 +318,7 @@ void TestMainWindow::drawn_data()
     QTest::newRow("scheme picture") << Steps{"SSTab1=3"} << "picPlane0" << ":/schemes/scheme16.gif";
     QTest::newRow("painted preview") << Steps{"SSTab1=3", "cmdRedraw"} << "picPlane1" << ":/schemes/scheme16.gif";
     QTest::newRow("toolbar New") << Steps{} << "New" << ":/toolbar/new.png";
+    QTest::newRow("focus on a swatch") << Steps{"SSTab1=3", "show", "focus lblSecondColor", "key Shift+Tab"} << "lblFirstColor" << "focus frame";
     QTest::newRow("ammunition without a gun") << Steps{"SSTab1=1"} << "lstBullets(3)" << "not in use";
     QTest::newRow("ammunition with a gun") << Steps{"SSTab1=1", "lstGunType(3)=0"} << "lstBullets(3)" << "in use";
     QTest::newRow("one pixel stored") << Steps{"@Settings/MainWidth=15", "@Settings/MainHeight=15"} << "" << "";
@@ -352,6 +353,8 @@ void TestMainWindow::drawn()
         }
         if (picture.startsWith(QLatin1Char(':')))
             QVERIFY(showsSharply(grab, QImage(picture), scale));
+        else if (picture == QLatin1String("focus frame")) // the keyboard's place must show
+            QVERIFY(widget->hasFocus() && (widget->clearFocus(), widget->grab().toImage().convertToFormat(QImage::Format_RGB32)) != grab);
         else
             QCOMPARE(cyan > grab.width() * grab.height() / 4 ? "not in use" : cyan ? "partly" : "in use", picture);
     }
