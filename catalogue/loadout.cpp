@@ -50,14 +50,16 @@ void Loadout::UpdateGunButtons()
     }
 }
 
+// A scheme the plane type does not offer shows as its first.
 void Loadout::FillSchemes()
 {
     const PlaneTypeEntry &entry = planeType();
-    m_schemePosition = 0;
+    int position = 0;
     for (int i = 0; i < entry.schemeCount(); ++i) {
         if (entry.Schemes[i] == m_plane.ColorScheme)
-            m_schemePosition = i;
+            position = i;
     }
+    chooseScheme(position);
 }
 
 QStringList Loadout::schemeNames() const
@@ -153,8 +155,10 @@ void Loadout::chooseRocket(Side side, int hardPoint, int rocket)
 
 void Loadout::chooseScheme(int position)
 {
-    if (position >= 0 && position < planeType().schemeCount())
-        m_schemePosition = position;
+    if (position < 0 || position >= planeType().schemeCount())
+        return;
+    m_schemePosition = position;
+    m_plane.ColorScheme = planeType().Schemes[position];
 }
 
 void Loadout::setPlaneName(const QString &name)

@@ -58,7 +58,8 @@ public:
 
     const PlaneCatalogue &catalogue() const { return m_catalogue; }
     const PlaneTypeEntry &planeType() const { return m_catalogue.PlaneTypes(m_plane.PlaneType); }
-    // Every item, mounts included; SingleTwin is the value last loaded.
+    // Every item, mounts included, ColorScheme the scheme shown; SingleTwin is
+    // the value last loaded.
     const PlaneSelections &selections() const { return m_plane; }
 
     bool gunSlotInUse(int slot) const { return m_plane.GunType[slot] != NoGun; }
@@ -71,7 +72,7 @@ public:
     QStringList schemeNames() const;
     int schemePosition() const { return m_schemePosition; }
     // The scheme number stored for the selected position.
-    int selectedScheme() const { return planeType().Schemes[m_schemePosition]; }
+    int selectedScheme() const { return m_plane.ColorScheme; }
     // 1-based number of the scheme picture for the selected position.
     int previewPicture() const { return planeType().Pictures[m_schemePosition]; }
 

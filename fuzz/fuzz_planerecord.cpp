@@ -43,11 +43,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const DecodedPlane reopened = DecodePlaneRecord(exported);
     Loadout again;
     again.load(reopened.selections);
-    // The gun-mount flags are rebuilt from the mounts and the scheme from the
-    // selected position, not copied.
+    // The gun-mount flags are rebuilt from the mounts, not copied.
     PlaneSelections expected = opened.selections();
     expected.SingleTwin = again.selections().SingleTwin;
-    expected.ColorScheme = static_cast<qint16>(opened.selectedScheme());
     require(again.selections() == expected && again.schemePosition() == opened.schemePosition(),
             "an opened plane exports to the same choices");
     require((reopened.storedWeight & 0xFFFF) == (decoded.storedWeight & 0xFFFF), "the weight's low bytes survive");
