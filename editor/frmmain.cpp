@@ -297,7 +297,6 @@ void frmMain::createFrameControls(QWidget *central)
     SSTab1->setCurrentIndex(ColorSchemesTab);
     addTabKeys(this, SSTab1);
     connect(SSTab1, &QTabWidget::currentChanged, this, &frmMain::buildPage);
-    connect(SSTab1, &QTabWidget::currentChanged, this, &frmMain::fillLogoPalette);
     // Where Qt's tab row is taller than the design's, grow the control rather
     // than cut off the pages' lowest controls.
     const int needed = SSTab1->tabBar()->sizeHint().height() + pagesHeight() + 6;

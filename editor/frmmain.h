@@ -95,7 +95,6 @@ private:
     void showSchemePicture();
     void RecolorPreview();
     void showLogos();
-    void fillLogoPalette();
     void setConfigurationCaptions(int slot, const QString &caption);
     bool flushStore(const QString &failureTitle);
     void ExportPlane();

@@ -61,6 +61,7 @@ void frmMain::createLogosTab(QWidget *page)
                                            m_twips.onTab(leftTwips, topTwips, CellSizeTwips, CellSizeTwips));
         imgLogo[i]->setAlignment(Qt::AlignCenter);
         imgLogo[i]->setAccessibleName(QStringLiteral("Logo %1").arg(i + 1));
+        imgLogo[i]->setPixmap(logoPicture(i, imgLogo[i]));
         connect(imgLogo[i], &ClickableLabel::doubleClicked, this, [this, i] { imgLogo_DblClick(i); });
     }
     auto *lblLogoHelp =
@@ -75,16 +76,6 @@ int frmMain::logosHeight(QListWidget &) const
 {
     const int lastRowTwips = PaletteTopTwips + (static_cast<int>(imgLogo.size()) / LogoColumns - 1) * CellStepTwips;
     return m_twips.onTab(0, lastRowTwips, 0, CellSizeTwips).bottom() + 1;
-}
-
-// Fifty pictures are a good part of the start: they are drawn when their tab
-// is first shown.
-void frmMain::fillLogoPalette()
-{
-    if (SSTab1->currentIndex() != LogosTab || !imgLogo.front()->pixmap().isNull())
-        return;
-    for (int i = 0; i < static_cast<int>(imgLogo.size()); ++i)
-        imgLogo[i]->setPixmap(logoPicture(i, imgLogo[i]));
 }
 
 void frmMain::showLogos()
