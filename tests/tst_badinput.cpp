@@ -176,13 +176,13 @@ private slots:
         QTest::addColumn<QString>("seen");    // slot 1, slot 2 and the last message; ".+" for the system's reason
         const auto row = [](const char *name, const char *command, const char *target, const QString &setup, int child, const QString &message) { QTest::newRow(name) << command << target << setup << child << (message.contains("Settings") ? "" : "Empty Empty message VTEditor: ") + message; };
         const auto byte = [](int offset, int value) { return QStringLiteral("byte %1=%2").arg(offset).arg(value); };
-        const QString size = "Plane File Size Incorrect", notRead = "Plane File Could Not Be Read\n.+", notWritten = "Plane File Could Not Be Written\n.+", content = "Plane File Contents Incorrect\n", notSaved = " message VTEditor: Plane Settings Could Not Be Saved\n.*VTEditor.ini ";
+        const QString size = "Plane File Size Incorrect", notRead = "Plane File Could Not Be Read\n.+", notWritten = "Plane File Could Not Be Written\n.+", notRegular = "Plane File Could Not Be Written\nNot a regular file", content = "Plane File Contents Incorrect\n", notSaved = " message VTEditor: Plane Settings Could Not Be Saved\n.*VTEditor.ini ";
         row("open 1 GiB, sparse", "open", "Kite", "size 1073741824", SameUser, size);
         row("open a folder", "open", "Kite", "folder", SameUser, size);
         row("open a file gone since it was chosen", "open", "Kite", "", SameUser, notRead);
         row("open plane type 11", "open", "Kite", byte(Offset::PlaneType, 11), SameUser, content + "PlaneType = 11");
         row("export into a folder that is not there", "export", "missing/Kite", "", SameUser, notWritten);
-        row("export onto a folder", "export", "Kite", "folder", SameUser, "Plane File Could Not Be Written\nNot a regular file");
+        row("export onto a folder", "export", "Kite", "folder", SameUser, notRegular);
         row("save where its folder cannot be made", "save", "file/VTEditor.ini", "under-a-file", SameUser, "Empty Empty" + notSaved + "cannot be written");
         row("save with a folder in its place", "save", "VTEditor.ini", "folder", SameUser, "Empty Empty" + notSaved + "is not a regular file");
 #ifdef Q_OS_UNIX
@@ -193,8 +193,8 @@ private slots:
         row("export onto a read-only file", "export", "Kite", "read-only", OrdinaryUser, "Plane File Could Not Be Written\nPermission denied");
         row("export into a read-only folder", "export", "locked/Kite", "read-only-folder", OrdinaryUser, notWritten);
         row("export as the disk fills up", "export", "Kite", "existing", SmallFileLimit, notWritten);
-        row("export onto a FIFO", "export", "Kite", "fifo", SameUser, "Plane File Could Not Be Written\nNot a regular file");
-        row("export onto a character device", "export", "Kite", "device", SameUser, "Plane File Could Not Be Written\nNot a regular file");
+        row("export onto a FIFO", "export", "Kite", "fifo", SameUser, notRegular);
+        row("export onto a character device", "export", "Kite", "device", SameUser, notRegular);
         row("save with a read-only settings file", "save", "VTEditor.ini", "read-only", OrdinaryUser, "Alpha Empty" + notSaved + "cannot be written.*");
         // Nothing it holds is known, so writing over it would lose it all.
         row("save with an unreadable settings file", "save", "VTEditor.ini", "unreadable", OrdinaryUser, "Empty Empty" + notSaved + "cannot be read");
@@ -205,7 +205,7 @@ private slots:
         row("export onto a read-only file", "export", "Kite", "read-only", SameUser, "Plane File Could Not Be Written\nPermission denied");
         row("export onto a file held open by another program", "export", "Kite", "existing", HeldOpen, notWritten);
         row("export as a device's reserved name", "export", "CON", "", SameUser, notWritten);
-        row("export as a name of dots, which Windows drops", "export", "...", "", SameUser, "Plane File Could Not Be Written\nNot a regular file");
+        row("export as a name of dots, which Windows drops", "export", "...", "", SameUser, notRegular);
         row("save with a read-only settings file", "save", "VTEditor.ini", "read-only", SameUser, "Alpha Empty" + notSaved + "cannot be written.*");
 #endif
     }
