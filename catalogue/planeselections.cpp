@@ -15,15 +15,6 @@ QString mountCaption(Mount mount)
     return QStringLiteral("N/A");
 }
 
-std::optional<Mount> mountFromCaption(const QString &caption)
-{
-    for (Mount mount : {Mount::Single, Mount::Twin, Mount::NotApplicable}) {
-        if (caption == mountCaption(mount))
-            return mount;
-    }
-    return std::nullopt;
-}
-
 void PlaneSelections::setEngineCode(int code)
 {
     Nitro = code > 2;

@@ -5,7 +5,6 @@
 #include <QString>
 
 #include <array>
-#include <optional>
 
 namespace vte {
 
@@ -13,7 +12,6 @@ namespace vte {
 enum class Mount { Single, Twin, NotApplicable };
 
 QString mountCaption(Mount mount);
-std::optional<Mount> mountFromCaption(const QString &caption);
 
 // What the name box holds; a plane file has room for one character more.
 inline constexpr int MaxPlaneNameLength = 15;
