@@ -2,7 +2,7 @@
 // the INI-backed settings store.
 
 #include "configs/numberparser.h"
-#include "configs/windowsettings.h"
+#include "configs/settingsstore.h"
 #include "support/loadoutscript.h"
 
 #include <QDir>
@@ -227,42 +227,6 @@ private slots:
             QVERIFY2(reported.isEmpty(), qPrintable(reported.join(u", ")));
             QVERIFY2(describe(loaded) == describe(saved), qPrintable(script));
         }
-    }
-
-    void windowSettings_data()
-    {
-        QTest::addColumn<QString>("stored"); // every key holds this text; "" for an empty store
-        QTest::addColumn<QString>("read");   // left top width height display, "-" where unreadable
-        QTest::newRow("empty store") << "" << "- - - - 0 C:\\Program Files\\Halvery Games\\Vantorel\\Planes";
-        QTest::newRow("numbers") << "3" << "3 3 3 3 3 3";
-        QTest::newRow("abc") << "abc" << "- - - - - abc";
-        QTest::newRow("1e400") << "1e400" << "- - - - - 1e400";
-        QTest::newRow("NaN") << "NaN" << "- - - - - NaN";
-        QTest::newRow("2.5") << "2.5" << "2.5 2.5 2.5 2.5 2 2.5";
-        QTest::newRow("40000") << "40000" << "40000 40000 40000 40000 - 40000";
-    }
-    void windowSettings()
-    {
-        QFETCH(QString, stored);
-        QFETCH(QString, read);
-        MemoryStore store;
-        for (const char *key : {"MainLeft", "MainTop", "MainWidth", "MainHeight", "DefaultDir", "Display"})
-            if (!stored.isEmpty())
-                store.write(QStringLiteral("Settings"), QLatin1String(key), stored);
-        const WindowSettings s = WindowSettings::read(store);
-        const auto text = [](const auto &value) { return value ? QString::number(*value) : QStringLiteral("-"); };
-        QCOMPARE(QStringList({text(s.left), text(s.top), text(s.width), text(s.height), text(s.display), s.defaultDir}).join(u' '), read);
-    }
-
-    void windowSettingsWrite()
-    {
-        const WindowSettings s{1000, 1500, 6500, 7200.5F, QStringLiteral("/planes"), 2};
-        MemoryStore store;
-        s.write(store);
-        QStringList written;
-        for (const QString &key : store.writeOrder)
-            written << key + u'=' + store.read(QStringLiteral("Settings"), key.section(u'/', 1), {});
-        QCOMPARE(written.join(u' '), QStringLiteral("Settings/MainLeft=1000 Settings/MainTop=1500 Settings/MainWidth=6500 Settings/MainHeight=7200.5 Settings/DefaultDir=/planes Settings/Display=2"));
     }
 
     // Two editors open on one store: each save lays its own changes over the

@@ -23,8 +23,9 @@
 //   "shown"                   every modal so far, " | " between them
 //   "pos", "size", "focus", "drop", "size:Name", "menu bar" (its accessible name),
 //   "icon" (the sizes the window's icon comes in)
-// {dir}, {home}, {filter} and {today} stand for the test's folder, the home
-// folder, the file dialogs' filter and the date as the status bar shows it.
+// {dir}, {home}, {filter}, {today} and {smallest} stand for the test's folder, the
+// home folder, the file dialogs' filter, the date as the status bar shows it and
+// the window's smallest size.
 
 #include "about/frmabout.h"
 #include "about/sysinfo.h"
@@ -88,6 +89,7 @@ struct WindowFixture
             .replace(QLatin1String("{home}"), QDir::homePath())
             .replace(QLatin1String("{filter}"), FileFilter)
             .replace(QLatin1String("{today}"), QLocale().toString(QDate::currentDate(), QLocale::ShortFormat))
+            .replace(QLatin1String("{smallest}"), window ? QStringLiteral("%1,%2").arg(window->minimumSizeHint().width()).arg(window->minimumSizeHint().height()) : QString())
             .replace(QLatin1String("{design}"), QStringLiteral("%1,%2").arg(DesignUnits(QApplication::font()).x(1000)).arg(DesignUnits(QApplication::font()).y(1000)));
     }
 
