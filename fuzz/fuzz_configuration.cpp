@@ -23,13 +23,10 @@ namespace {
 const QStringList &reportedItems()
 {
     static const QStringList items =
-        QStringLiteral(
-            "Plane Type|Nose Armor|Tail Armor|Wing Armor|Gun Layouts|Engine|Gun 1|Gun 2|Gun 3|Gun 4|Ammo 1|Ammo 2|Ammo "
-            "3|"
-            "Ammo 4|Left Hard Points|Right Hard Points|Left Rocket 1|Left Rocket 2|Left Rocket 3|Left Rocket 4|"
-            "Right Rocket 1|Right Rocket 2|Right Rocket 3|Right Rocket 4|First Color|Second Color|Third Color|Nose "
-            "Logo|"
-            "Tail Logo|Wing Logo")
+        QStringLiteral("Plane Type|Nose Armor|Tail Armor|Wing Armor|Gun Layouts|Engine|Gun 1|Gun 2|Gun 3|Gun 4|"
+                       "Ammo 1|Ammo 2|Ammo 3|Ammo 4|Left Hard Points|Right Hard Points|Left Rocket 1|Left Rocket 2|"
+                       "Left Rocket 3|Left Rocket 4|Right Rocket 1|Right Rocket 2|Right Rocket 3|Right Rocket 4|"
+                       "First Color|Second Color|Third Color|Nose Logo|Tail Logo|Wing Logo")
             .split(QLatin1Char('|'));
     return items;
 }
