@@ -35,11 +35,14 @@ int gunTypeTopTwips(int slot)
 }
 
 // What a choice list's height depends on besides its entries: the lists and
-// the one that measures for them are set alike.
+// the one that measures for them are set alike. Every entry is one line of
+// plain text that fits the list's width, so the rows come out alike, and a
+// list measures one row rather than each whenever it lays them out.
 void allowForEntries(QListWidget *list)
 {
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    list->setUniformItemSizes(true);
 }
 
 QComboBox *choiceBox(QWidget *page, const QString &name, const QRect &geometry, const QStringList &entries,
