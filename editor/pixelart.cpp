@@ -42,7 +42,9 @@ public:
     QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
     {
         QList<QSize> sizes;
-        for (int factor = 1; mode == QIcon::Normal && state == QIcon::Off && factor <= LargestFactor; ++factor)
+        if (mode != QIcon::Normal || state != QIcon::Off)
+            return sizes;
+        for (int factor = 1; factor <= LargestFactor; ++factor)
             sizes << m_picture.size() * factor;
         return sizes;
     }
