@@ -67,7 +67,7 @@ void frmMain::createColorSchemesTab(QWidget *page)
         preview->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
-int frmMain::colorSchemesHeight(QListWidget &) const
+int frmMain::colorSchemesHeight() const
 {
     return m_twips.onTab(0, PictureTopTwips, 0, PictureSizeTwips).bottom() + 1;
 }

@@ -6,11 +6,13 @@
 #include "editor/twips.h"
 #include "planefile/planerecord.h"
 
+#include <QHash>
 #include <QImage>
 #include <QMainWindow>
 
 #include <array>
 #include <functional>
+#include <memory>
 
 class QAction;
 class QCheckBox;
@@ -68,11 +70,16 @@ private:
     void createWeightRow(QWidget *central);
     // The height the pages' controls need, whether built or not.
     int pagesHeight() const;
-    int armorEngineHeight(QListWidget &standIn) const;
-    int gunsHeight(QListWidget &standIn) const;
-    int hardPointsHeight(QListWidget &standIn) const;
-    int colorSchemesHeight(QListWidget &) const;
-    int logosHeight(QListWidget &) const;
+    int armorEngineHeight() const;
+    int gunsHeight() const;
+    int hardPointsHeight() const;
+    int colorSchemesHeight() const;
+    int logosHeight() const;
+    int entriesHeight(const QStringList &entries) const;
+    QRect listGeometry(const QRect &design, const QStringList &entries) const;
+    int listBottom(const QRect &design, const QStringList &entries) const;
+    QListWidget *choiceList(QWidget *page, const QString &name, const QRect &design, const QStringList &entries,
+                            const QString &accessibleName);
     void buildPage(int index);
     void placeInTabOrder();
     void placeWindow(const WindowSettings &settings);
@@ -152,10 +159,12 @@ private:
         const char *caption;
         void (frmMain::*create)(QWidget *);
         void (frmMain::*show)();
-        int (frmMain::*height)(QListWidget &standIn) const;
+        int (frmMain::*height)() const;
     };
     static const std::array<Page, 5> Pages;
     std::array<bool, 5> m_built{};
+    mutable std::unique_ptr<QListWidget> m_standIn;
+    mutable QHash<QStringList, int> m_entriesHeights;
 
     std::array<QListWidget *, 3> lstArmor{}; // lstArmorNose, lstArmorTail, lstArmorWings
     QListWidget *lstEngineType = nullptr;

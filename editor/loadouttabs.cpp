@@ -34,25 +34,15 @@ int gunTypeTopTwips(int slot)
     return slot == 0 ? 1320 : 1305;
 }
 
-// Gives a list its entries and keeps every one in sight: where the font's rows
-// need a little more than the design gave, the list grows down into the gap below it.
-void fill(QListWidget *list, const QRect &geometry, const QStringList &entries)
+// What a choice list's height depends on besides its entries: the lists and
+// the one that measures for them are set alike. Every entry is one line of
+// plain text that fits the list's width, so the rows come out alike, and a
+// list measures one row rather than each whenever it lays them out.
+void allowForEntries(QListWidget *list)
 {
-    list->setGeometry(geometry);
-    list->addItems(entries);
-    list->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
-    list->resize(geometry.width(), std::max(geometry.height(), list->sizeHint().height()));
-}
-
-// A list named for assistive tools after the caption it stands under.
-QListWidget *choiceList(QWidget *page, const QString &name, const QRect &geometry, const QStringList &entries,
-                        const QString &accessibleName)
-{
-    auto *list = place<QListWidget>(page, name, geometry);
-    list->setAccessibleName(accessibleName);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    fill(list, geometry, entries);
-    return list;
+    list->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    list->setUniformItemSizes(true);
 }
 
 QComboBox *choiceBox(QWidget *page, const QString &name, const QRect &geometry, const QStringList &entries,
@@ -65,25 +55,54 @@ QComboBox *choiceBox(QWidget *page, const QString &name, const QRect &geometry, 
     return box;
 }
 
-// Where a list of these entries ends, told by a list that stands in for it.
-int listBottom(QListWidget &standIn, const QRect &geometry, const QStringList &entries)
-{
-    standIn.clear();
-    fill(&standIn, geometry, entries);
-    return standIn.geometry().bottom() + 1;
-}
-
 } // namespace
 
-// A page's height is needed before its lists exist: one list, never shown,
-// takes their entries in turn.
+// A page's height is needed before its lists exist, so one list, never shown,
+// measures each set of entries, once: the pages' lists take their heights from
+// it rather than measure again.
+int frmMain::entriesHeight(const QStringList &entries) const
+{
+    auto known = m_entriesHeights.constFind(entries);
+    if (known == m_entriesHeights.cend()) {
+        if (!m_standIn) {
+            m_standIn = std::make_unique<QListWidget>();
+            allowForEntries(m_standIn.get());
+        }
+        m_standIn->clear();
+        m_standIn->addItems(entries);
+        known = m_entriesHeights.insert(entries, m_standIn->sizeHint().height());
+    }
+    return *known;
+}
+
+// Where the font's rows need a little more than the design gave, a list grows
+// down into the gap below it, so that every entry stays in sight.
+QRect frmMain::listGeometry(const QRect &design, const QStringList &entries) const
+{
+    return {design.topLeft(), QSize(design.width(), std::max(design.height(), entriesHeight(entries)))};
+}
+
+int frmMain::listBottom(const QRect &design, const QStringList &entries) const
+{
+    return listGeometry(design, entries).bottom() + 1;
+}
+
+// A list named for assistive tools after the caption it stands under.
+QListWidget *frmMain::choiceList(QWidget *page, const QString &name, const QRect &design, const QStringList &entries,
+                                 const QString &accessibleName)
+{
+    auto *list = place<QListWidget>(page, name, listGeometry(design, entries));
+    list->setAccessibleName(accessibleName);
+    allowForEntries(list);
+    list->addItems(entries);
+    return list;
+}
+
 int frmMain::pagesHeight() const
 {
-    QWidget scratch;
-    QListWidget *standIn = choiceList(&scratch, QString(), QRect(), QStringList(), QString());
     int height = 0;
     for (const Page &page : Pages)
-        height = std::max(height, (this->*page.height)(*standIn));
+        height = std::max(height, (this->*page.height)());
     return height;
 }
 
@@ -178,25 +197,24 @@ void frmMain::createHardPointsTab(QWidget *page)
 }
 
 // The engine list starts as high as the armour lists and is shorter.
-int frmMain::armorEngineHeight(QListWidget &standIn) const
+int frmMain::armorEngineHeight() const
 {
-    return listBottom(standIn, m_twips.onTab(0, ArmorListTopTwips, 435, ArmorListHeightTwips),
-                      ChoiceLists::armourSteps());
+    return listBottom(m_twips.onTab(0, ArmorListTopTwips, 435, ArmorListHeightTwips), ChoiceLists::armourSteps());
 }
 
-int frmMain::gunsHeight(QListWidget &standIn) const
+int frmMain::gunsHeight() const
 {
     return std::max(
         {m_twips.onTab(0, GunLocationTopTwips, 0, GunLocationHeightTwips).bottom() + 1,
-         listBottom(standIn, m_twips.onTab(0, gunTypeTopTwips(0), 1455, GunTypeHeightTwips), ChoiceLists::gunTypes()),
-         listBottom(standIn, m_twips.onTab(0, BulletsTopTwips, 1455, BulletsHeightTwips), ChoiceLists::ammunition())});
+         listBottom(m_twips.onTab(0, gunTypeTopTwips(0), 1455, GunTypeHeightTwips), ChoiceLists::gunTypes()),
+         listBottom(m_twips.onTab(0, BulletsTopTwips, 1455, BulletsHeightTwips), ChoiceLists::ammunition())});
 }
 
-int frmMain::hardPointsHeight(QListWidget &standIn) const
+int frmMain::hardPointsHeight() const
 {
     return std::max(
         m_twips.onTab(0, HardPointCaptionTopTwips, 0, HardPointCaptionHeightTwips).bottom() + 1,
-        listBottom(standIn, m_twips.onTab(0, RocketListTopTwips, 890, RocketListHeightTwips), ChoiceLists::rockets()));
+        listBottom(m_twips.onTab(0, RocketListTopTwips, 890, RocketListHeightTwips), ChoiceLists::rockets()));
 }
 
 void frmMain::forward(const std::function<void()> &change)

@@ -72,7 +72,7 @@ void frmMain::createLogosTab(QWidget *page)
 }
 
 // The palette's last row ends lowest on the page.
-int frmMain::logosHeight(QListWidget &) const
+int frmMain::logosHeight() const
 {
     const int lastRowTwips = PaletteTopTwips + (static_cast<int>(imgLogo.size()) / LogoColumns - 1) * CellStepTwips;
     return m_twips.onTab(0, lastRowTwips, 0, CellSizeTwips).bottom() + 1;

@@ -13,7 +13,8 @@ namespace vte {
 // Qt draws it unscaled.
 QPixmap sharpPixmap(const QImage &picture, qreal devicePixelRatio);
 
-// An icon holding the picture at one to four times its size.
+// An icon of the picture at one to four times its size, each copy made when
+// a screen first asks for it.
 QIcon sharpIcon(const QString &path);
 
 } // namespace vte
