@@ -1,6 +1,6 @@
 // Every text of the two windows shown whole, at the platform's font and at a
 // large one, under two styles and (as a second run) on a dense screen; and no
-// two controls overlapping that the design keeps apart.
+// two controls overlapping that the design keeps apart, nor any outside its parent.
 
 #include "about/frmabout.h"
 #include "support/windowfixture.h"
@@ -99,7 +99,8 @@ QSet<QString> overlaps(const QList<QWidget *> &controls)
     for (const QWidget *a : controls) {
         if (a->isWindow())
             continue;
-        if (!a->parentWidget()->rect().contains(a->geometry()) && !qobject_cast<const QTabBar *>(a))
+        // The tab row scrolls itself, and hides the buttons it does not need.
+        if (!a->parentWidget()->rect().contains(a->geometry()) && !qobject_cast<const QTabBar *>(a) && !a->isHidden())
             found << a->objectName() + QStringLiteral(" outside its parent");
         for (const QWidget *b : controls) {
             if (a != b && a->parentWidget() == b->parentWidget() && a->objectName() < b->objectName() && !b->isWindow()
@@ -137,6 +138,7 @@ private slots:
             Windows design;
             designed = overlaps(design.controls());
         }
+        designed.removeIf([](const QString &found) { return found.endsWith(u" outside its parent"); }); // never designed
         useLook(style, points);
         Windows windows;
         QStringList problems;
