@@ -4,7 +4,6 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <array>
 
 namespace vte {
 
@@ -59,16 +58,13 @@ private:
         const auto area = [](const QSize &s) { return qint64(s.width()) * s.height(); };
         while (factor < LargestFactor && area(m_picture.size() * factor) < area(size))
             ++factor;
-        if (!m_made[factor]) {
+        if (!m_copies.availableSizes().contains(m_picture.size() * factor))
             m_copies.addPixmap(QPixmap::fromImage(enlarged(m_picture, factor)));
-            m_made[factor] = true;
-        }
         return m_copies;
     }
 
     QImage m_picture;
     QIcon m_copies;
-    std::array<bool, LargestFactor + 1> m_made{};
 };
 
 } // namespace
