@@ -3,7 +3,6 @@
 // read with the main window's (tst_mainwindow).
 
 #include "about/frmabout.h"
-#include "about/sysinfo.h"
 #include "editor/twips.h"
 #include "support/scripteddialogs.h"
 
@@ -12,45 +11,12 @@
 
 using namespace vte;
 
-namespace {
-
-// A machine laid out by a case: it answers the questions the case lists
-// ("question=value" for a registry value) and logs every question asked.
-class ScriptedHost final : public SystemInfoHost
-{
-public:
-    QStringList answers;
-    QStringList calls;
-
-    std::optional<QString> registryValue(const QString &key, const QString &valueName) override
-    {
-        const QString question = ask(QStringLiteral("registry %1 %2").arg(key, valueName)) + QLatin1Char('=');
-        const QStringList found = answers.filter(QRegularExpression(QLatin1Char('^') + QRegularExpression::escape(question)));
-        return found.isEmpty() ? std::nullopt : std::optional(found.front().mid(question.size()));
-    }
-    bool fileExists(const QString &path) override { return answers.contains(ask(QStringLiteral("exists ") + path)); }
-    QString findProgram(const QString &name) override
-    {
-        return answers.contains(ask(QStringLiteral("find ") + name)) ? QStringLiteral("/found/") + name : QString();
-    }
-    bool start(const QString &program) override { return answers.contains(ask(QStringLiteral("start ") + program)); }
-
-private:
-    QString ask(const QString &question)
-    {
-        calls << question;
-        return question;
-    }
-};
-
-} // namespace
-
 class TestAbout : public QObject
 {
     Q_OBJECT
 
     test::ScriptedDialogs dialogs;
-    ScriptedHost host;
+    test::ScriptedHost host;
     QWidget owner;
     std::unique_ptr<frmAbout> about;
 

@@ -100,13 +100,6 @@ QMap<QString, QByteArray> folderState(const QString &folder)
     return state;
 }
 
-bool writeFile(const QString &path, const QByteArray &bytes, QFile::Permissions permissions = {})
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()
-           && (!permissions || file.setPermissions(permissions));
-}
-
 // A plane that opens without complaint: the default loadout, exported.
 QByteArray goodPlane()
 {

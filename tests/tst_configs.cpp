@@ -207,28 +207,6 @@ private slots:
         QVERIFY2(difference.isEmpty(), qPrintable(difference));
     }
 
-    // Whatever the window shows comes back as it was saved, with no message.
-    void saveThenLoad()
-    {
-        QRandomGenerator rng(1234);
-        for (int n = 0; n < 100; ++n) {
-            const auto pick = [&](int highest) { return QString::number(rng.bounded(highest + 1)); };
-            QString script = QStringLiteral("type %1;engine %2;nitro %3;armor T %4;hp L %5;hp R %6;colour 1 %7;logo %8 -T-;scheme %9")
-                                 .arg(pick(10), pick(2), pick(1), pick(12), pick(4), pick(4), pick(0xFFFFFF), pick(49), pick(3));
-            for (int k = 0; k < 4; ++k)
-                script += QStringLiteral(";gun %1 %2;ammo %1 %3;mount %1;rocket L %1 %4;rocket R %1 %5").arg(k).arg(pick(5), pick(4), pick(11), pick(11));
-            Loadout saved;
-            runScript(saved, script);
-            MemoryStore store;
-            writeConfiguration(store, 3, QStringLiteral("Alpha"), saved.catalogue(), saved.selections(), saved.schemePosition());
-            QStringList reported;
-            Loadout loaded;
-            loaded.load(readConfiguration(store, 3, [&](const QString &m) { reported << m; }));
-            QVERIFY2(reported.isEmpty(), qPrintable(reported.join(u", ")));
-            QVERIFY2(describe(loaded) == describe(saved), qPrintable(script));
-        }
-    }
-
     // Two editors open on one store: each save lays its own changes over the
     // file as it is then, so neither loses the other's configuration.
     void iniStore()

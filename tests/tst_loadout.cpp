@@ -63,6 +63,7 @@ private slots:
         row("loaded scheme the type offers", "load PlaneType=1,ColorScheme=9", "scheme=1 #9 pic 6");
         row("loaded scheme the type lacks", "load PlaneType=3,ColorScheme=0", "scheme=0 #4 pic 11");
         row("loaded engine code with nitro", "load EngineType=4", "engine=1+nitro;speed=251 (333) mph");
+        row("loaded large engine, no nitro", "load EngineType=2", "engine=2;speed=276 mph");
         // Refusals, which change nothing.
         row("mount without a gun", "mount 2", "refused=Please select a Gun first|Gun Selection Required;guns=5:4:N/A 5:4:N/A 5:4:N/A 5:4:N/A");
         row("mount after No Gun", "gun 1 2;gun 1 5;mount 1", "refused=Please select a Gun first|Gun Selection Required;guns=5:4:N/A 5:4:N/A 5:4:N/A 5:4:N/A");

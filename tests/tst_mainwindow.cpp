@@ -5,6 +5,7 @@
 // Each case is a row of steps and of what the window then shows, in the words
 // of support/windowfixture.h; expected values come from the game's documentation.
 
+#include "support/files.h"
 #include "support/windowfixture.h"
 
 #include "version.h"
@@ -242,30 +243,8 @@ void TestMainWindow::window_data()
     row("Space on a logo", {"show", "SSTab1=4", "focus imgLogo(49)", "key Space"}, {"LogoNose=49", "LogoWing=49"});
     row("Return on a logo", {"show", "SSTab1=4", "chkNose", "chkWing", "focus imgLogo(0)", "key Return"}, {"LogoNose=46", "LogoTail=0"});
     // Every caption, title, tooltip and menu text, and the About box's.
-    const QString picker = QStringLiteral("#toolTip=Double-Click here to open the Color Picker");
-    for (const QString &text : QStringList{
-             "frmMain#windowTitle=Vantorel Plane Editor", "icon=16 32 48 64", "lblPlaneName=Plane Name", "lblPlaneType=Plane Type", "SSTab1*=Armor/Engine|Guns|Hard Points|Color Schemes|Logos",
-             "lblWeights=Weights -     Plane       Engine       Armor        Guns           HP          Total       Max. Allowed",
-             "mnuFile#title=&File", "mnuFile*=&New|&Open (Import)|-|Save &As (Export)|-|E&xit", "mnuFileNew#shortcut=Ctrl+N", "mnuHelp#title=&Help", "mnuHelp*=&About ",
-             "mnuTools#title=&Tools", "mnuTools*=Load Configuration|-|Save Configuration|-|Clear Configuration",
-             "mnuToolsLoad*=Empty|Empty|Empty|Empty", "mnuToolsSave*=Empty|Empty|Empty|Empty", "mnuToolsClear*=Empty|Empty|Empty|Empty",
-             "New#toolTip=New Empty Plane", "Open#toolTip=Import an Existing Plane", "SaveAs#toolTip=Save (Export) Plane As", "sbStatusBar.Status=Status", "sbStatusBar.Date={today}", "sbStatusBar.Time#objectName=sbStatusBar.Time", "sbStatusBar#accessibleName=Status bar", "menu bar=Menu bar",
-             "lblArmorNose=Armor - Nose            Tail              Wings", "lblEngineType=Engine Type", "chkNitro#text=Nitro", "lblPlaneSpeed=Plane Speed",
-             "cboPlaneType*=Corvane|Grimsbane|Thornleigh|Vexmire|Scaramond|Ironclave|Cindervale|Tempestra|Swiftmere|Arbiteron|Galeborn",
-             "lstArmorWings*= 0| 5|10|15|20|25|30|35|40|45|50|55|60", "lstEngineType*=Small|Medium|Large", "cboHPLeft*=0|1|2|3|4",
-             "lstGunType(3)*=.30 cal Sirocco|.40 cal|.50 cal|.60 cal Tamarack|.70 cal Behemoth|No Gun", "lstBullets(0)*=Slug|Dum Dum|Armor Piercing|Explosive|None",
-             "lstRHP(2)*=AP|HE|Flak|Sonic|Flash|Rear Flash|Smoker|Choker|Beeper|Seeker|Torpedo|None", "lblGunLocation(3)=Upper Outer Wing", "cmdGun(2)=N/A",
-             "lblHPLeft=Left Hard Points" + QString(56, QLatin1Char(' ')) + "Right Hard Points", "lblLeftHP=Left Hard Points", "lblRightHP=Right Hard Points",
-             "lblFirstColor#text=1st Color", "lblSecondColor#text=2nd Color", "lblThirdColor#text=3rd Color", "lblFirstColor" + picker, "lblSecondColor" + picker, "lblThirdColor" + picker,
-             "lblCost=Double Click Above Color To Change", "cboSchemes*=The Gilded Rovers|ZRKS", "cmdRedraw=Redraw", "lblNose=Nose", "lblTail=Tail", "lblWing=Wing",
-             "chkNose#text=Re-Assign", "chkTail#text=Re-Assign", "chkWing#text=Re-Assign", "lblLogoHelp=Select 1 or more Logos to re-assign, and then double click on the Icon you wish to use.",
-             "tbToolBar#movable=false", "txtWeight#readOnly=true", "txtTotalWeight#readOnly=true", "txtPlaneSpeed#readOnly=true",
-             // What a screen reader announces for the controls without a caption of their own.
-             "txtPlaneName#accessibleName=Plane Name", "mnuFile#accessibleName=File", "SSTab1#accessibleName=Loadout tabs", "txtTotalWeight#accessibleName=Total", "lstArmorTail#accessibleName=Armor - Tail", "lstGunType(3)#accessibleName=Gun 4", "lstBullets(0)#accessibleName=Ammo 1",
-             "cboHPRight#accessibleName=Right Hard Points", "lstRHP(2)#accessibleName=Right Rocket 3", "cboSchemes#accessibleName=Color Scheme", "imgLogo(49)#accessibleName=Logo 50",
-             "frmAbout#windowTitle=About VTP Editor", "picIcon=program icon", "lblTitle=VTEditor", "lblVersion=Version " VTEDITOR_VERSION, "cmdOK=OK", "cmdOK#default=true", "cmdSysInfo=&System Info...",
-             "lblDescription=Manage all of your planes in easy and style.  Import an existing plane, make changes as required, and then export your plane complete with default ammo and rocket types.  By using the Tools Load/Save function, you can quickly create and load your favorite default settings via the System Registry, make any changes required and then export your plane .  Individual planes will automatically be saved with your ammo and rocket type choices."})
-        QTest::newRow(qPrintable(text.section(QLatin1Char('='), 0, 0))) << Steps() << Shows{text};
+    for (const QString &text : golden(QStringLiteral("window-texts.txt")))
+        QTest::newRow(qPrintable(text.section(QLatin1Char('='), 0, 0))) << Steps() << Shows{QString(text).replace(QLatin1String("{version}"), QLatin1String(VTEDITOR_VERSION))};
 }
 // clang-format on
 

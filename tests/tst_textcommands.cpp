@@ -3,6 +3,7 @@
 
 #include "catalogue/loadout.h"
 #include "planefile/planerecord.h"
+#include "support/files.h"
 
 #include <QDir>
 #include <QJsonDocument>
@@ -19,6 +20,7 @@
 #endif
 
 using namespace vte;
+using vte::test::writeFile;
 
 namespace {
 
@@ -60,12 +62,6 @@ QByteArray exported(qint16 type, const std::function<void(PlaneRecord &)> &chang
     return {reinterpret_cast<const char *>(record.data()), PlaneRecordSize};
 }
 
-void write(const QString &path, const QByteArray &contents)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size());
-}
-
 } // namespace
 
 class TestTextCommands : public QObject
@@ -105,7 +101,7 @@ private slots:
             const QString file = path(QStringLiteral("folder/") + line.section(QLatin1Char(':'), 0, 0));
             const QString expected = QStringLiteral("%1:%2\n").arg(file, line.section(QLatin1Char(':'), 1));
             if (!contents.isEmpty()) {
-                write(file, contents);
+                QVERIFY(writeFile(file, contents));
                 all += expected;
             }
             const Run checked = vteditor({QStringLiteral("--check"), file});
@@ -124,7 +120,7 @@ private slots:
 
     void listing()
     {
-        write(path(QStringLiteral("Kite")), exported(1));
+        QVERIFY(writeFile(path(QStringLiteral("Kite")), exported(1)));
         const Run run = vteditor({QStringLiteral("--print"), path(QStringLiteral("Kite"))});
         QCOMPARE(run.status, 0);
         for (const char *line :
@@ -153,8 +149,8 @@ private slots:
     void roundTrip()
     {
         QFETCH(int, type);
-        write(path(QStringLiteral("exported")), exported(type));
-        write(path(QStringLiteral("plane.json")), vteditor({"--print", "--json", path("exported")}).out.toUtf8());
+        QVERIFY(writeFile(path(QStringLiteral("exported")), exported(type)));
+        QVERIFY(writeFile(path(QStringLiteral("plane.json")), vteditor({"--print", "--json", path("exported")}).out.toUtf8()));
         QCOMPARE(vteditor({"--build", path("plane.json"), "--output", path("built")}).status, 0);
         QFile built(path(QStringLiteral("built")));
         QVERIFY(built.open(QIODevice::ReadOnly));
@@ -199,7 +195,7 @@ private slots:
         if (output == u"device" && !QFileInfo::exists(path(output)))
             QSKIP("only root may make a device");
         QFile::remove(path(QStringLiteral("new")));
-        write(path(QStringLiteral("plane.json")), document.leftJustified(size).toUtf8());
+        QVERIFY(writeFile(path(QStringLiteral("plane.json")), document.leftJustified(size).toUtf8()));
         const Run run = vteditor({"--build", path("plane.json"), "--output", path(output)});
         const QString named = path(output == "new" ? "plane.json" : output);
         QCOMPARE(run.err, refusal.isEmpty() ? QString() : QStringLiteral("%1: %2\n").arg(named, refusal));

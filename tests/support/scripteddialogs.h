@@ -1,8 +1,10 @@
 #pragma once
 
+#include "about/sysinfo.h"
 #include "editor/dialogs.h"
 
 #include <QDialog>
+#include <QRegularExpression>
 #include <QStringList>
 
 
@@ -51,6 +53,35 @@ private:
     {
         log << line;
         return replies.isEmpty() ? QString() : replies.takeFirst();
+    }
+};
+
+// A machine laid out by a case: it answers the questions the case lists
+// ("question=value" for a registry value) and logs every question asked.
+class ScriptedHost final : public SystemInfoHost
+{
+public:
+    QStringList answers;
+    QStringList calls;
+
+    std::optional<QString> registryValue(const QString &key, const QString &valueName) override
+    {
+        const QString question = ask(QStringLiteral("registry %1 %2").arg(key, valueName)) + QLatin1Char('=');
+        const QStringList found = answers.filter(QRegularExpression(QLatin1Char('^') + QRegularExpression::escape(question)));
+        return found.isEmpty() ? std::nullopt : std::optional(found.front().mid(question.size()));
+    }
+    bool fileExists(const QString &path) override { return answers.contains(ask(QStringLiteral("exists ") + path)); }
+    QString findProgram(const QString &name) override
+    {
+        return answers.contains(ask(QStringLiteral("find ") + name)) ? QStringLiteral("/found/") + name : QString();
+    }
+    bool start(const QString &program) override { return answers.contains(ask(QStringLiteral("start ") + program)); }
+
+private:
+    QString ask(const QString &question)
+    {
+        calls << question;
+        return question;
     }
 };
 

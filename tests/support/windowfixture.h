@@ -32,6 +32,7 @@
 #include "configs/configuration.h"
 #include "editor/frmmain.h"
 #include "paint/recolor.h"
+#include "support/files.h"
 #include "support/memorystore.h"
 #include "support/scripteddialogs.h"
 
@@ -48,22 +49,12 @@ inline const QString FileFilter = QStringLiteral("All Files (*.*)");
 inline const QString FileFilter = QStringLiteral("All Files (*)");
 #endif
 
-// A machine without any system-information program.
-class NoSystemInfo final : public SystemInfoHost
-{
-public:
-    std::optional<QString> registryValue(const QString &, const QString &) override { return std::nullopt; }
-    bool fileExists(const QString &) override { return false; }
-    QString findProgram(const QString &) override { return {}; }
-    bool start(const QString &) override { return false; }
-};
-
 struct WindowFixture
 {
     MemoryStore memory;
     SettingsStore &store;
     ScriptedDialogs dialogs;
-    NoSystemInfo systemInfo;
+    ScriptedHost systemInfo; // a machine without any system-information program
     QTemporaryDir dir;
     std::unique_ptr<frmMain> window;
     QString dropped;
@@ -128,7 +119,7 @@ struct WindowFixture
             {"focus", [&] { find<QWidget>(rest)->setFocus(Qt::TabFocusReason); }},
             {"key", [&] { QTest::keySequence(QApplication::focusWidget(), QKeySequence(rest)); }},
             {"drop", [&] { drop(rest.split(QLatin1Char(' '))); }},
-            {"file", [&] { QFile file(dir.filePath(rest.section('=', 0, 0))); QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(rest.section('=', 1).toInt(), '\0')) >= 0); }},
+            {"file", [&] { QVERIFY(writeFile(dir.filePath(rest.section('=', 0, 0)), QByteArray(rest.section('=', 1).toInt(), '\0'))); }},
         };
         // clang-format on
         const auto found = words.find(s.startsWith(QLatin1Char('@')) ? QStringLiteral("@") : s.section(' ', 0, 0));
