@@ -81,7 +81,7 @@ private slots:
     {
         QTest::addColumn<QString>("patch");
         QTest::addColumn<QString>("fault");
-        const char *rows[][2] = {{"", ""}, {"44:0B", "PlaneType = 11"}, {"44:0A", ""}, {"48:06", "EngineCode = 6"}, {"52:05", "HPLeft = 5"},
+        const char *rows[][2] = {{"", ""}, {"44:0B", "PlaneType = 11"}, {"44:0A", ""}, {"48:06", "EngineCode = 6"}, {"48:05", ""}, {"52:05", "HPLeft = 5"},
                                  {"56:05", "HPRight = 5"}, {"64:0E", "ColorScheme = 14"}, {"64:0D", ""}, {"92:32", "LogoNose = 50"}, {"92:31", ""}, {"96:32", "LogoTail = 50"}, {"96:31", ""},
                                  {"100:32", "LogoWing = 50"}, {"116:3F", "NoseArmor = 63"}, {"116:3E", ""}, {"120:3F", "TailArmor = 63"},
                                  {"124:3F", "WingArmor = 63"}, {"132:D0", "GunLayout = 208"}, {"132:CF", ""}, {"136:06", "GunType0 = 6"},

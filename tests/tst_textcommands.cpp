@@ -53,7 +53,7 @@ QByteArray exported(qint16 type, const std::function<void(PlaneRecord &)> &chang
     const QString name = QStringLiteral("Type %1").arg(type).leftJustified(MaxPlaneNameLength, QLatin1Char('.'));
     loadout.load({.PlaneName = name, .PlaneType = type, .Armor = {1, 2, 0}, .SingleTwin = 1, .Nitro = true,
                   .GunType = {0, NoGun, NoGun, 0}, .Bullets = {2, 0, 0, 3}, .HP = {1, 0}, .HardPoint = {{{10}}},
-                  .Color = {0x123456, 0xABCDEF, 0xFE}, .ColorScheme = loadout.catalogue().PlaneTypes(type).Schemes[1],
+                  .Color = {0x123456, 0xABCDEF, 0xFE0000}, .ColorScheme = loadout.catalogue().PlaneTypes(type).Schemes[1],
                   .Logo = {1, 2, 49}});
     PlaneRecord record = EncodePlaneRecord(loadout.catalogue(), loadout.selections(), loadout.schemePosition(),
                                            loadout.weights().Total);
@@ -128,7 +128,7 @@ private slots:
               "Armor             nose 5, tail 10, wings 0", "Gun 2             Nose 2: No Gun, N/A, None",
               "Gun 1             Nose 1: .30 cal Sirocco, Twin, Armor Piercing",
               "Left hard points  1: Torpedo, None, None, None", "Scheme            Holy Covenant",
-              "Colors            #563412 #EFCDAB #FE0000", "Logos             nose 1, tail 2, wing 49",
+              "Colors            #563412 #EFCDAB #0000FE", "Logos             nose 1, tail 2, wing 49",
               "Weights           plane 3255, engine 2000, armor 60, guns 1080, HP 480",
               "Total weight      6875 (maximum 9525)", "Speed             234 (312) mph", "Stored weight     6875"})
             QVERIFY2(run.out.contains(QStringLiteral("\n  %1\n").arg(QLatin1String(line))), line);
