@@ -171,13 +171,15 @@ std::optional<int> runCommand(const QCommandLineParser &parser, const Options &o
     return std::nullopt;
 }
 
-} // namespace
-
+// The name and version that the settings, --version and the windows use;
+// they outlast the application object made here.
 void nameApplication()
 {
     QCoreApplication::setApplicationName(ApplicationTitle);
     QCoreApplication::setApplicationVersion(QStringLiteral(VTEDITOR_VERSION));
 }
+
+} // namespace
 
 CommandLine runCommandLine(int argc, char *argv[])
 {

@@ -6,18 +6,15 @@
 
 namespace vte {
 
-// The name and version that the settings, --version and the windows use.
-void nameApplication();
-
 struct CommandLine
 {
     std::optional<int> exitStatus; // set when the program is done
     QStringList files;             // to open in the window
 };
 
-// Reads the arguments before any window system is touched, so --help,
-// --version and the commands on plane files (--print, --check, --build) run
-// without a display. Those run to their end here.
+// Names the application and reads the arguments before any window system is
+// touched, so --help, --version and the commands on plane files (--print,
+// --check, --build) run without a display. Those run to their end here.
 CommandLine runCommandLine(int argc, char *argv[]);
 
 } // namespace vte

@@ -40,7 +40,6 @@ int main(int argc, char *argv[])
     const QStringList &files = commandLine.files;
     std::thread fontConfiguration = readFontConfiguration();
     QApplication app(argc, argv);
-    vte::nameApplication();
     vte::ExitAfterFirstPaint firstPaint;
     if (qEnvironmentVariableIsSet("VTEDITOR_EXIT_AFTER_FIRST_PAINT"))
         app.installEventFilter(&firstPaint);
