@@ -162,6 +162,7 @@ void TestMainWindow::window_data()
     row("colour", {"SSTab1=3", "> #0c2238", "lblSecondColor"}, {"Color2=3678732", "lblSecondColor=2nd Color #0c2238", "picPlane1=painted", "shown=color #00ff00"});
     row("colour unchanged: no painting", {"SSTab1=3", "> #ff0000", "lblFirstColor"}, {"Color1=255", "picPlane1=", "shown=color #ff0000"});
     row("Redraw", {"SSTab1=3", "cmdRedraw"}, {"picPlane1=painted"});
+    row("a page starts under its tab row", {"SSTab1=3"}, {"cboSchemes#pos={design 4740,120}"});
     row("logo to every place ticked at start", {"imgLogo(7)"}, {"LogoNose=7", "LogoTail=7", "LogoWing=7", "imgWing=logo 7", "chkNose=unchecked", "chkWing=unchecked"});
     row("logo to the tail only", {"chkNose", "chkWing", "imgLogo(49)"}, {"LogoNose=46", "LogoTail=49", "LogoWing=46", "imgTail=logo 49", "imgNose=logo 46", "chkTail=unchecked"});
     row("plane name", {"txtPlaneName=Kite"}, {"PlaneName=Kite"});
@@ -183,14 +184,14 @@ void TestMainWindow::window_data()
     row("open a file of the wrong size; export starts there", {"file Short=203", "> {dir}/Short", "mnuFileOpen", "txtPlaneName=Kite", "mnuFileSaveAs"}, {modals({"open Open: {home} [{filter}]", "message VTEditor: Plane File Size Incorrect", "save Save: Kite in {dir}/ [{filter}]"})});
     row("About box", {"mnuHelpAbout"}, {modals({"exec About VTP Editor"})});
     // Start-up and shutdown with the settings store, File > New and the toolbar.
-    row("empty store", {}, {"pos={design}", "SSTab1=Armor/Engine", "mnuToolsClearEmpty(0)=Empty", "mnuToolsLoadEmpty(3)=Empty", "mnuToolsSaveEmpty(1)=Empty", "PlaneType=5", "ArmorWings=12", "Color3=65535", "LogoTail=46", "imgNose=logo 46", "lblGunLocation(0)=Lower Inner Wing", "txtTotalWeight=5960", "PlaneName=", "@writes="});
+    row("empty store", {}, {"pos={design 1000,1000}", "SSTab1=Armor/Engine", "mnuToolsClearEmpty(0)=Empty", "mnuToolsLoadEmpty(3)=Empty", "mnuToolsSaveEmpty(1)=Empty", "PlaneType=5", "ArmorWings=12", "Color3=65535", "LogoTail=46", "imgNose=logo 46", "lblGunLocation(0)=Lower Inner Wing", "txtTotalWeight=5960", "PlaneName=", "@writes="});
     row("stored placement and tab", {"@Settings/MainLeft=1500", "@Settings/MainTop=3000", "@Settings/MainWidth=10500", "@Settings/MainHeight=9000", "@Settings/Display=1"}, {"pos=100,200", "size=700,600", "SSTab1=Guns"});
-    row("letters, Display 9", {"@Settings/MainLeft=abc", "@Settings/MainTop=abc", "@Settings/Display=9"}, {"pos={design}", "SSTab1=Color Schemes"});
-    row("empty texts, Display x", {"@Settings/MainLeft=", "@Settings/MainTop=", "@Settings/Display=x"}, {"pos={design}", "SSTab1=Color Schemes"});
-    row("overflowing number, Display -1", {"@Settings/MainLeft=1e400", "@Settings/Display=-1"}, {"pos={design}", "SSTab1=Color Schemes"});
+    row("letters, Display 9", {"@Settings/MainLeft=abc", "@Settings/MainTop=abc", "@Settings/Display=9"}, {"pos={design 1000,1000}", "SSTab1=Color Schemes"});
+    row("empty texts, Display x", {"@Settings/MainLeft=", "@Settings/MainTop=", "@Settings/Display=x"}, {"pos={design 1000,1000}", "SSTab1=Color Schemes"});
+    row("overflowing number, Display -1", {"@Settings/MainLeft=1e400", "@Settings/Display=-1"}, {"pos={design 1000,1000}", "SSTab1=Color Schemes"});
     row("stored size below the smallest", {"@Settings/MainWidth=15", "@Settings/MainHeight=15"}, {"size={smallest}"});
     row("negative size stored", {"@Settings/MainWidth=-3000", "@Settings/MainHeight=-3000"}, {"size={smallest}"});
-    row("far off every screen, Display 5", {"@Settings/MainLeft=-900000", "@Settings/MainTop=-900000", "@Settings/Display=5"}, {"pos={design}", "SSTab1=Color Schemes"});
+    row("far off every screen, Display 5", {"@Settings/MainLeft=-900000", "@Settings/MainTop=-900000", "@Settings/Display=5"}, {"pos={design 1000,1000}", "SSTab1=Color Schemes"});
     row("stored configuration names", {"@Plane1/MenuName=Alpha"}, {"mnuToolsClearEmpty(1)=Alpha", "mnuToolsLoadEmpty(1)=Alpha", "mnuToolsSaveEmpty(1)=Alpha", "mnuToolsLoadEmpty(0)=Empty"});
     row("shutdown writes the six settings", {"@Settings/MainWidth=10500", "@Settings/MainHeight=9000", "SSTab1=4", "move 200,100", "close"}, {"@writes=Settings/MainLeft Settings/MainTop Settings/MainWidth Settings/MainHeight Settings/DefaultDir Settings/Display", "@Settings/MainLeft=3000", "@Settings/MainTop=1500", "@Settings/MainWidth=10500", "@Settings/MainHeight=9000", "@Settings/Display=4", "@Settings/DefaultDir=C:\\Program Files\\Halvery Games\\Vantorel\\Planes"});
     row("File > Exit", {"SSTab1=2", "mnuFileExit"}, {"@Settings/Display=2"});

@@ -25,7 +25,7 @@
 //   "icon" (the sizes the window's icon comes in)
 // {dir}, {home}, {filter}, {today} and {smallest} stand for the test's folder, the
 // home folder, the file dialogs' filter, the date as the status bar shows it and
-// the window's smallest size.
+// the window's smallest size; {design x,y} for a place in the design's twips.
 
 #include "about/frmabout.h"
 #include "about/sysinfo.h"
@@ -74,14 +74,19 @@ struct WindowFixture
         return *window;
     }
 
+    static QString pair(int x, int y) { return QStringLiteral("%1,%2").arg(x).arg(y); }
+
     QString expand(QString text) const
     {
+        static const QRegularExpression design(QStringLiteral("\\{design (\\d+),(\\d+)\\}"));
+        const DesignUnits units(QApplication::font());
+        for (QRegularExpressionMatch m = design.match(text); m.hasMatch(); m = design.match(text))
+            text.replace(m.capturedStart(), m.capturedLength(), pair(units.x(m.captured(1).toInt()), units.y(m.captured(2).toInt())));
         return text.replace(QLatin1String("{dir}"), QDir::toNativeSeparators(dir.path()))
             .replace(QLatin1String("{home}"), QDir::homePath())
             .replace(QLatin1String("{filter}"), FileFilter)
             .replace(QLatin1String("{today}"), QLocale().toString(QDate::currentDate(), QLocale::ShortFormat))
-            .replace(QLatin1String("{smallest}"), window ? QStringLiteral("%1,%2").arg(window->minimumSizeHint().width()).arg(window->minimumSizeHint().height()) : QString())
-            .replace(QLatin1String("{design}"), QStringLiteral("%1,%2").arg(DesignUnits(QApplication::font()).x(1000)).arg(DesignUnits(QApplication::font()).y(1000)));
+            .replace(QLatin1String("{smallest}"), window ? pair(window->minimumSizeHint().width(), window->minimumSizeHint().height()) : QString());
     }
 
     // A control of a page not shown yet is made as if the user had opened it.
@@ -179,8 +184,8 @@ struct WindowFixture
         const std::map<QString, std::function<QString()>> pseudo{
             {"shown", [&] { return dialogs.log.join(QLatin1String(" | ")); }},
             {"@writes", [&] { return memory.writeOrder.join(' '); }},
-            {"pos", [&] { return QStringLiteral("%1,%2").arg(w().x()).arg(w().y()); }},
-            {"size", [&] { return QStringLiteral("%1,%2").arg(w().width()).arg(w().height()); }},
+            {"pos", [&] { return pair(w().x(), w().y()); }},
+            {"size", [&] { return pair(w().width(), w().height()); }},
             {"focus", [&] { return focus ? focus->objectName() : QString(); }},
             {"menu bar", [&] { return w().menuBar()->accessibleName(); }},
             {"drop", [&] { return dropped; }},
@@ -212,8 +217,10 @@ struct WindowFixture
 
     QString describe(QObject *control, const QString &name)
     {
-        if (name.contains(QLatin1Char('#')))
-            return control->property(name.section(QLatin1Char('#'), 1).toLatin1().constData()).toString();
+        if (name.contains(QLatin1Char('#'))) {
+            const QVariant value = control->property(name.section(QLatin1Char('#'), 1).toLatin1().constData());
+            return value.typeId() == QMetaType::QPoint ? pair(value.toPoint().x(), value.toPoint().y()) : value.toString();
+        }
         return name.endsWith(QLatin1Char('*')) ? entries(control) : textOf(control);
     }
 
