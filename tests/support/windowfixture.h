@@ -23,9 +23,10 @@
 //   "shown"                   every modal so far, " | " between them
 //   "pos", "size", "focus", "drop", "size:Name", "menu bar" (its accessible name),
 //   "icon" (the sizes the window's icon comes in)
-// {dir}, {home}, {filter}, {today} and {smallest} stand for the test's folder, the
-// home folder, the file dialogs' filter, the date as the status bar shows it and
-// the window's smallest size; {design x,y} for a place in the design's twips.
+// {dir}, {home}, {filter}, {today}, {version} and {smallest} stand for the test's
+// folder, the home folder, the file dialogs' filter, the date as the status bar
+// shows it, the program's version and the window's smallest size; {design x,y}
+// for a place in the design's twips.
 
 #include "about/frmabout.h"
 #include "about/sysinfo.h"
@@ -35,6 +36,7 @@
 #include "support/files.h"
 #include "support/memorystore.h"
 #include "support/scripteddialogs.h"
+#include "version.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -86,6 +88,7 @@ struct WindowFixture
             .replace(QLatin1String("{home}"), QDir::homePath())
             .replace(QLatin1String("{filter}"), FileFilter)
             .replace(QLatin1String("{today}"), QLocale().toString(QDate::currentDate(), QLocale::ShortFormat))
+            .replace(QLatin1String("{version}"), QLatin1String(VTEDITOR_VERSION))
             .replace(QLatin1String("{smallest}"), window ? pair(window->minimumSizeHint().width(), window->minimumSizeHint().height()) : QString());
     }
 
