@@ -150,9 +150,7 @@ void TestMainWindow::window_data()
     row("nitro", {"chkNitro"}, {"EngineType=3", "txtEngineWeight=2000", "txtPlaneSpeed=225 (300) mph", "txtTotalWeight=6460"});
     row("gun into an empty slot", {"lstGunType(1)=2"}, {"GunType1=2", "Bullets1=1", "SingleTwin=2", "cmdGun(1)=Twin", "lstBullets(1)=Dum Dum", "txtGunWeight=960"});
     row("ammunition", {"lstGunType(1)=2", "lstBullets(1)=3"}, {"Bullets1=3", "lstBullets(1)=Explosive"});
-    row("ammunition without a gun", {"lstBullets(2)=3"}, {"Bullets2=4", "lstBullets(2)=None [cyan]"});
     row("mount button", {"lstGunType(3)=4", "cmdGun(3)"}, {"SingleTwin=0", "cmdGun(3)=Single", "txtGunWeight=680"});
-    row("no gun", {"lstGunType(0)=1", "lstGunType(0)=5"}, {"GunType0=5", "Bullets0=4", "cmdGun(0)=N/A", "lstGunType(0)=No Gun [cyan]", "txtGunWeight=0"});
     row("left hard points", {"cboHPLeft=4", "lstLHP(0)=3", "lstLHP(2)=6", "cboHPLeft=2"}, {"HPLeft=2", "LHP0=3", "LHP2=11", "lstLHP(0)=Sonic", "lstLHP(2)=None [cyan]", "txtHPWeight=960"});
     row("right hard points", {"cboHPRight=3"}, {"HPRight=3", "lstRHP(2)=None", "lstRHP(3)=None [cyan]", "txtHPWeight=1440"});
     row("rocket", {"cboHPRight=1", "lstRHP(0)=9"}, {"RHP0=9", "lstRHP(0)=Seeker"});
@@ -165,8 +163,6 @@ void TestMainWindow::window_data()
     row("logo to the tail only", {"chkNose", "chkWing", "imgLogo(49)"}, {"LogoNose=46", "LogoTail=49", "LogoWing=46", "imgTail=logo 49", "imgNose=logo 46", "chkTail=unchecked"});
     row("plane name", {"txtPlaneName=Kite"}, {"PlaneName=Kite"});
     row("plane name of 15 characters at most", {"txtPlaneName=Sixteen letters!"}, {"PlaneName=Sixteen letters"});
-    row("total at the maximum", Heavy + Steps{"lstArmorNose=8"}, {"txtTotalWeight=10100"});
-    row("total over the maximum turns red", Heavy + Steps{"lstArmorNose=9"}, {"txtTotalWeight=10120 [red]"});
     row("start on another tab: nothing painted", {}, {"SSTab1=Armor/Engine", "picPlane0=scheme 16", "picPlane1="});
     row("start on the scheme tab: painted", {"@Settings/Display=3"}, {"SSTab1=Color Schemes", "picPlane0=scheme 16", "picPlane1=painted"});
     row("type changed on the scheme tab", {"SSTab1=3", "> #000080", "lblFirstColor", "cboPlaneType=3"}, {"picPlane0=scheme 11", "picPlane1=painted", "shown=color #ff0000"});
@@ -205,8 +201,6 @@ void TestMainWindow::window_data()
     row("save, name Empty", {"> yes", "> Empty", "mnuToolsSaveEmpty(0)"}, {modals({Ask, named("Empty"), notice("Guns - HP"), Saved}), "@Plane0/MenuName=Unknown0"});
     row("save, name empty in lower case", {"> yes", "> empty", "mnuToolsSaveEmpty(1)"}, {modals({Ask, named("Empty"), notice("Guns - HP"), Saved}), "@Plane1/MenuName=empty"});
     row("save into a used slot offers its name", {"@Plane3/MenuName=Alpha", "> yes", "> Bravo", "mnuToolsSaveEmpty(3)"}, {modals({Ask, named("Alpha"), notice("Guns - HP"), Saved}), "mnuToolsSaveEmpty(3)=Bravo"});
-    row("save with everything fitted: no notice", {"lstGunType(0)=0", "cboHPLeft=1", "> yes", "> Alpha", "mnuToolsSaveEmpty(0)"}, {modals({Ask, named("Empty"), Saved})});
-    row("save with nothing fitted", {"lstArmorNose=0", "lstArmorTail=0", "lstArmorWings=0", "> yes", "> Alpha", "mnuToolsSaveEmpty(0)"}, {modals({Ask, named("Empty"), notice("Armor - Guns - HP"), Saved})});
     row("save refused by the store", {"refuse", "> yes", "> Bravo", "mnuToolsSaveEmpty(2)"}, {modals({Ask, named("Empty"), notice("Guns - HP"), NotSaved}), "mnuToolsSaveEmpty(2)=Empty"});
     row("clear", {"@Plane1/MenuName=Alpha", "@Plane1/PlaneType=3", "> yes", "mnuToolsClearEmpty(1)"}, {modals({clearAsk("Alpha")}), "@Plane1/PlaneType=(none)", "mnuToolsClearEmpty(1)=Empty", "mnuToolsLoadEmpty(1)=Empty", "mnuToolsSaveEmpty(1)=Empty"});
     row("clear declined", {"@Plane1/MenuName=Alpha", "mnuToolsClearEmpty(1)"}, {modals({clearAsk("Alpha")}), "@Plane1/MenuName=Alpha", "mnuToolsLoadEmpty(1)=Alpha"});
