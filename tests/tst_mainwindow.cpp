@@ -150,6 +150,9 @@ void TestMainWindow::window_data()
     row("nitro", {"chkNitro"}, {"EngineType=3", "txtEngineWeight=2000", "txtPlaneSpeed=225 (300) mph", "txtTotalWeight=6460"});
     row("gun into an empty slot", {"lstGunType(1)=2"}, {"GunType1=2", "Bullets1=1", "SingleTwin=2", "cmdGun(1)=Twin", "lstBullets(1)=Dum Dum", "txtGunWeight=960"});
     row("ammunition", {"lstGunType(1)=2", "lstBullets(1)=3"}, {"Bullets1=3", "lstBullets(1)=Explosive"});
+    // A choice the rule turns back, and a slot no longer in use, are shown as the loadout holds them.
+    row("ammunition without a gun", {"lstBullets(2)=3"}, {"Bullets2=4", "lstBullets(2)=None [cyan]"});
+    row("no gun", {"lstGunType(0)=1", "lstGunType(0)=5"}, {"GunType0=5", "Bullets0=4", "cmdGun(0)=N/A", "lstGunType(0)=No Gun [cyan]", "txtGunWeight=0"});
     row("mount button", {"lstGunType(3)=4", "cmdGun(3)"}, {"SingleTwin=0", "cmdGun(3)=Single", "txtGunWeight=680"});
     row("left hard points", {"cboHPLeft=4", "lstLHP(0)=3", "lstLHP(2)=6", "cboHPLeft=2"}, {"HPLeft=2", "LHP0=3", "LHP2=11", "lstLHP(0)=Sonic", "lstLHP(2)=None [cyan]", "txtHPWeight=960"});
     row("right hard points", {"cboHPRight=3"}, {"HPRight=3", "lstRHP(2)=None", "lstRHP(3)=None [cyan]", "txtHPWeight=1440"});
