@@ -235,49 +235,6 @@ private slots:
                  qPrintable(outcome));
         QCOMPARE(folderState(dir->path()), before);
     }
-
-    // clang-format off
-    void oddSettingsFile_data()
-    {
-        QTest::addColumn<QByteArray>("text");    // every key of "Settings" and the name of slot 0 hold it
-        QTest::addColumn<QByteArray>("garbage"); // around what QSettings writes
-        QTest::newRow("line breaks") << QByteArray("12\r\n34\nfive") << QByteArray();
-        QTest::newRow("NUL bytes") << QByteArray("12\0" "34\0", 6) << QByteArray();
-        QTest::newRow("100 KB") << QByteArray(100 * 1024, '7') << QByteArray();
-        QTest::newRow("broken lines") << QByteArray("x") << QByteArray("\xff\xfe no section\n[Plane1\nMenuName=Half\n[Settings]\nMainLeft==\nDisplay=\x01\n");
-    }
-    // The window starts as on an empty store, and keeps every configuration.
-    void oddSettingsFile()
-    {
-        QFETCH(QByteArray, text);
-        QFETCH(QByteArray, garbage);
-        const QString path = dir->filePath(QStringLiteral("VTEditor.ini"));
-        {
-            QSettings ini(path, QSettings::IniFormat);
-            for (const char *key : {"MainLeft", "MainTop", "MainWidth", "MainHeight", "DefaultDir", "Display"})
-                ini.setValue(QStringLiteral("Settings/") + QLatin1String(key), QString::fromUtf8(text));
-            ini.setValue(QStringLiteral("Plane0/MenuName"), QString::fromUtf8(text));
-            ini.setValue(QStringLiteral("Plane2/MenuName"), QStringLiteral("Alpha"));
-            ini.setValue(QStringLiteral("Plane2/PlaneType"), QStringLiteral("11"));
-        }
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadWrite));
-        const QByteArray written = file.readAll();
-        QVERIFY(file.seek(0) && file.write(garbage + written + garbage) > 0);
-        file.close(); // Windows replaces no file that is still open
-        WindowFixture plain;
-        IniFileStore store(path);
-        WindowFixture f(&store);
-        QCOMPARE(f.w().geometry(), plain.w().geometry());
-        QCOMPARE(f.shown(QStringLiteral("mnuToolsLoadEmpty(0)")), QString::fromUtf8(text));
-        for (const char *step : {"> yes", "mnuToolsLoadEmpty(2)", "> yes", "> Charlie", "mnuToolsSaveEmpty(3)", "mnuFileOpen", "close"})
-            f.act(QLatin1String(step));
-        QCOMPARE(f.shown(QStringLiteral("SSTab1")) + ' ' + f.shown(QStringLiteral("PlaneType")) + ' ' + f.dialogs.log.filter(QStringLiteral("message")).join(" | ") + ' ' + f.dialogs.log.last(),
-                 f.expand("Color Schemes 5 message VTEditor: Illegal value found for Plane Type, Default used | message VTEditor: Plane Settings Loaded | message VTEditor: The following item(s) do not have values assigned:\r\nArmor - Guns - HP | message VTEditor: Plane Settings Saved open Open: {home} [{filter}]"));
-        const IniFileStore reread(path);
-        QCOMPARE(configurationMenuName(reread, 0) + ' ' + configurationMenuName(reread, 2) + ' ' + configurationMenuName(reread, 3), QString::fromUtf8(text) + " Alpha Charlie");
-    }
-    // clang-format on
 };
 
 QTEST_MAIN(TestBadInput)

