@@ -143,9 +143,7 @@ void TestMainWindow::window_data()
     QTest::addColumn<Shows>("shows");
     // Each control forwards its choice to its rule; the window shows the result.
     row("plane type", {"cboPlaneType=2"}, {"PlaneType=2", "lblGunLocation(2)=Nose Turret", "txtPlaneWeight=5460", "txtMaximumWeight=15760", "txtEngineWeight=2500", "txtPlaneSpeed=113 mph", "cboSchemes*=The Gilded Rovers|Crown Flying Corps"});
-    row("nose armour", {"lstArmorNose=2"}, {"ArmorNose=2", "txtArmorWeight=760"});
-    row("tail armour", {"lstArmorTail=0"}, {"ArmorTail=0", "txtArmorWeight=720"});
-    row("wing armour", {"lstArmorWings=1"}, {"ArmorWings=1", "txtArmorWeight=520"});
+    row("armour", {"lstArmorNose=2", "lstArmorTail=0", "lstArmorWings=1"}, {"ArmorNose=2", "ArmorTail=0", "ArmorWings=1", "txtArmorWeight=80"});
     row("engine", {"lstEngineType=2"}, {"EngineType=2", "txtEngineWeight=2500", "txtPlaneSpeed=276 mph"});
     row("nitro", {"chkNitro"}, {"EngineType=3", "txtEngineWeight=2000", "txtPlaneSpeed=225 (300) mph", "txtTotalWeight=6460"});
     row("gun into an empty slot", {"lstGunType(1)=2"}, {"GunType1=2", "Bullets1=1", "SingleTwin=2", "cmdGun(1)=Twin", "lstBullets(1)=Dum Dum", "txtGunWeight=960"});
@@ -154,9 +152,7 @@ void TestMainWindow::window_data()
     row("ammunition without a gun", {"lstBullets(2)=3"}, {"Bullets2=4", "lstBullets(2)=None [cyan]"});
     row("no gun", {"lstGunType(0)=1", "lstGunType(0)=5"}, {"GunType0=5", "Bullets0=4", "cmdGun(0)=N/A", "lstGunType(0)=No Gun [cyan]", "txtGunWeight=0"});
     row("mount button", {"lstGunType(3)=4", "cmdGun(3)"}, {"SingleTwin=0", "cmdGun(3)=Single", "txtGunWeight=680"});
-    row("left hard points", {"cboHPLeft=4", "lstLHP(0)=3", "lstLHP(2)=6", "cboHPLeft=2"}, {"HPLeft=2", "LHP0=3", "LHP2=11", "lstLHP(0)=Sonic", "lstLHP(2)=None [cyan]", "txtHPWeight=960"});
-    row("right hard points", {"cboHPRight=3"}, {"HPRight=3", "lstRHP(2)=None", "lstRHP(3)=None [cyan]", "txtHPWeight=1440"});
-    row("rocket", {"cboHPRight=1", "lstRHP(0)=9"}, {"RHP0=9", "lstRHP(0)=Seeker"});
+    row("hard points and rockets", {"cboHPLeft=4", "lstLHP(0)=3", "lstLHP(2)=6", "cboHPLeft=2", "cboHPRight=3", "lstRHP(0)=9"}, {"HPLeft=2", "LHP0=3", "LHP2=11", "lstLHP(0)=Sonic", "lstLHP(2)=None [cyan]", "HPRight=3", "RHP0=9", "lstRHP(0)=Seeker", "lstRHP(2)=None", "lstRHP(3)=None [cyan]", "txtHPWeight=2400"});
     row("scheme", {"SSTab1=3", "cboSchemes=1"}, {"ColorScheme=8", "picPlane0=scheme 17", "picPlane1=painted"});
     row("colour", {"SSTab1=3", "> #0c2238", "lblSecondColor"}, {"Color2=3678732", "lblSecondColor=2nd Color #0c2238", "picPlane1=painted", "shown=color #00ff00"});
     row("colour unchanged: no painting", {"SSTab1=3", "> #ff0000", "lblFirstColor"}, {"Color1=255", "picPlane1=", "shown=color #ff0000"});
@@ -164,7 +160,6 @@ void TestMainWindow::window_data()
     row("a page starts under its tab row", {"SSTab1=3"}, {"cboSchemes#pos={design 4740,120}"});
     row("logo to every place ticked at start", {"imgLogo(7)"}, {"LogoNose=7", "LogoTail=7", "LogoWing=7", "imgWing=logo 7", "chkNose=unchecked", "chkWing=unchecked"});
     row("logo to the tail only", {"chkNose", "chkWing", "imgLogo(49)"}, {"LogoNose=46", "LogoTail=49", "LogoWing=46", "imgTail=logo 49", "imgNose=logo 46", "chkTail=unchecked"});
-    row("plane name", {"txtPlaneName=Kite"}, {"PlaneName=Kite"});
     row("plane name of 15 characters at most", {"txtPlaneName=Sixteen letters!"}, {"PlaneName=Sixteen letters"});
     row("start on another tab: nothing painted", {}, {"SSTab1=Armor/Engine", "picPlane0=scheme 16", "picPlane1="});
     row("start on the scheme tab: painted", {"@Settings/Display=3"}, {"SSTab1=Color Schemes", "picPlane0=scheme 16", "picPlane1=painted"});
@@ -195,8 +190,7 @@ void TestMainWindow::window_data()
     row("minimised: nothing written", {"SSTab1=2", "minimize", "close"}, {"@writes=", "@Settings/Display=(none)"});
     row("File > New keeps paint and logos", {"SSTab1=3", "> #0c2238", "lblSecondColor", "imgLogo(7)", "lstGunType(0)=2", "cboHPLeft=3", "lstArmorTail=4", "chkNitro", "cboPlaneType=1", "mnuFileNew"}, {"PlaneName=New", "PlaneType=5", "GunType0=5", "HPLeft=0", "ArmorTail=12", "EngineType=0", "ColorScheme=4", "Color2=3678732", "LogoNose=7", "txtTotalWeight=5960", "shown=color #00ff00"});
     row("toolbar New twice", {"SSTab1=3", "> #0c2238", "lblSecondColor", "lstGunType(0)=2", "cboSchemes=1", "New", "cboHPLeft=1", "New"}, {"PlaneName=New", "GunType0=5", "HPLeft=0", "ColorScheme=4", "Color2=3678732", "shown=color #00ff00"});
-    row("toolbar Open", {"Open"}, {modals({"open Open: {home} [{filter}]"})});
-    row("toolbar SaveAs", {"txtPlaneName=Kite", "SaveAs"}, {modals({"save Save: Kite in  [{filter}]"})});
+    row("toolbar Open and SaveAs", {"Open", "txtPlaneName=Kite", "SaveAs"}, {modals({"open Open: {home} [{filter}]", "save Save: Kite in  [{filter}]"})});
     // The Tools menu.
     row("save", {"> yes", "> Alpha", "mnuToolsSaveEmpty(2)"}, {modals({Ask, named("Empty"), notice("Guns - HP"), Saved}), "@Plane2/MenuName=Alpha", "@Plane2/PlaneType=5", "@Plane2/LogoWing=46", "mnuToolsClearEmpty(2)=Alpha", "mnuToolsLoadEmpty(2)=Alpha", "mnuToolsSaveEmpty(2)=Alpha"});
     row("save declined", {"mnuToolsSaveEmpty(2)"}, {modals({Ask}), "@writes=", "mnuToolsSaveEmpty(2)=Empty"});
