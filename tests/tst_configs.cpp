@@ -244,11 +244,12 @@ private slots:
                     QString reason;
                     if (rng.bounded(4) == 0) { // the other editor saves a slot this one leaves alone
                         IniFileStore other(path);
-                        other.write("Plane3", "MenuName", texts[step]);
+                        const QString &text = texts[step % texts.size()];
+                        other.write("Plane3", "MenuName", text);
                         QVERIFY(other.flush(&reason));
-                        oracle.write("Plane3", "MenuName", texts[step]);
-                        store->write(section, "MenuName", texts[step]); // something of its own to lay over it
-                        oracle.write(section, "MenuName", texts[step]);
+                        oracle.write("Plane3", "MenuName", text);
+                        store->write(section, "MenuName", text); // something of its own to lay over it
+                        oracle.write(section, "MenuName", text);
                     }
                     QVERIFY2(store->flush(&reason), qPrintable(QStringLiteral("seed %1: %2").arg(seed).arg(reason)));
                     QCOMPARE(iniContents(path), oracle.sections);
