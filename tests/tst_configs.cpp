@@ -115,26 +115,6 @@ private slots:
         QCOMPARE(configurationMenuName(store, (slot + 1) % 4), QStringLiteral("Empty"));
     }
 
-    void missing_data()
-    {
-        QTest::addColumn<QString>("script");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("nothing") << "armor N 0;armor T 0;armor W 0" << "Armor - Guns - HP";
-        QTest::newRow("armour only") << "" << "Guns - HP";
-        QTest::newRow("guns only") << "armor N 0;armor T 0;armor W 0;gun 0 1" << "Armor - HP";
-        QTest::newRow("hard points only") << "armor N 0;armor T 0;armor W 0;hp L 1" << "Armor - Guns";
-        QTest::newRow("no hard points") << "gun 2 0" << "HP";
-        QTest::newRow("everything") << "gun 2 0;hp R 1" << "";
-    }
-    void missing()
-    {
-        QFETCH(QString, script);
-        QFETCH(QString, text);
-        Loadout l;
-        runScript(l, script);
-        QCOMPARE(missingItems(l.weights()), text);
-    }
-
     void load_data()
     {
         QTest::addColumn<QString>("stored");   // "Key=text|Key=text"

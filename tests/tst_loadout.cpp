@@ -1,7 +1,11 @@
 // The loadout rules, as tables: each row runs a short script of choices on a
 // fresh default plane and compares the parts of the state it names. Expected
-// figures come from the game's documentation and its worked examples.
+// figures come from the game's documentation and its worked examples. The
+// game's tables are held against a listing of what the window shows for each
+// plane type (golden/plane-types.txt).
 
+#include "catalogue/planecatalogue.h"
+#include "support/files.h"
 #include "support/loadoutscript.h"
 
 #include <QTest>
@@ -20,7 +24,7 @@ private slots:
         QTest::addColumn<QString>("expected"); // "part=value" separated by ';', only the parts that matter; "refused=" unless named
         const auto row = [](const char *name, const char *script, const char *expected) { QTest::newRow(name) << script << expected; };
 
-        row("start-up", "", "type=5;armor=12,12,12;engine=0;guns=5:4:N/A 5:4:N/A 5:4:N/A 5:4:N/A;hp=0:11,11,11,11 0:11,11,11,11;schemes=The Gilded Rovers|ZRKS;scheme=0 #4 pic 16;weights=3500,1500,960,0,0,5960,10100;speed=225 mph;name=;paint=255,65280,65535/46,46,46;export=Plane Name Required");
+        row("start-up", "", "type=5;armor=12,12,12;engine=0;guns=5:4:N/A 5:4:N/A 5:4:N/A 5:4:N/A;hp=0:11,11,11,11 0:11,11,11,11;schemes=The Gilded Rovers|ZRKS;scheme=0 #4 pic 16;weights=3500,1500,960,0,0,5960,10100;speed=225 mph;name=;paint=255,65280,65535/46,46,46;export=Plane Name Required;missing=Guns - HP");
         row("Ironclave with nitro", "nitro 1", "engine=0+nitro;weights=3500,2000,960,0,0,6460,10100;speed=225 (300) mph");
         row("Ironclave large engine", "engine 2", "weights=3500,2500,960,0,0,6960,10100;speed=276 mph");
         row("armour steps weigh 20, wings twice", "armor N 0;armor T 3;armor W 1", "armor=0,3,1;weights=3500,1500,100,0,0,5100,10100");
@@ -29,7 +33,7 @@ private slots:
         row("new type starts with the first scheme", "scheme 1;type 0", "scheme=0 #4 pic 2");
         row("the same type again changes nothing", "scheme 1;type 5", "scheme=1 #8 pic 17");
         row("type out of range is no choice", "type 11;type -1", "type=5;weights=3500,1500,960,0,0,5960,10100");
-        row("type keeps the rest of the loadout", "gun 0 2;ammo 0 3;mount 0;hp L 2;rocket L 1 4;engine 1;nitro 1;armor W 2;type 2", "guns=2:3:Single 5:4:N/A 5:4:N/A 5:4:N/A;hp=2:11,4,11,11 0:11,11,11,11;engine=1+nitro;armor=12,12,2");
+        row("type keeps the rest of the loadout", "gun 0 2;ammo 0 3;mount 0;hp L 2;rocket L 1 4;engine 1;nitro 1;armor W 2;type 2", "guns=2:3:Single 5:4:N/A 5:4:N/A 5:4:N/A;hp=2:11,4,11,11 0:11,11,11,11;engine=1+nitro;armor=12,12,2;missing=");
         row("scheme choice picks its picture", "type 0;scheme 3", "scheme=3 #0 pic 1");
         row("scheme beyond the list is no choice", "scheme 2", "scheme=0 #4 pic 16");
         row("first gun: twin with Dum Dum", "gun 1 0", "guns=5:4:N/A 0:1:Twin 5:4:N/A 5:4:N/A;weights=3500,1500,960,560,0,6520,10100");
@@ -39,23 +43,23 @@ private slots:
         row("ammunition without a gun snaps back", "ammo 3 2", "guns=5:4:N/A 5:4:N/A 5:4:N/A 5:4:N/A");
         row("ammunition with a gun is kept", "gun 3 1;ammo 3 0", "guns=5:4:N/A 5:4:N/A 5:4:N/A 1:0:Twin");
         row("mount cycles Single, Twin, Single", "gun 0 0;mount 0;mount 0;mount 0", "guns=0:1:Single 5:4:N/A 5:4:N/A 5:4:N/A;weights=3500,1500,960,280,0,6240,10100");
-        row("Grimsbane twin Behemoth in the turret", "type 1;armor N 0;armor T 0;armor W 0;gun 3 4", "weights=3255,1500,0,1840,0,6595,9525");
+        row("Grimsbane twin Behemoth in the turret", "type 1;armor N 0;armor T 0;armor W 0;gun 3 4", "weights=3255,1500,0,1840,0,6595,9525;missing=Armor - HP");
         row("Grimsbane single Behemoth in the turret", "type 1;gun 3 4;mount 3", "weights=3255,1500,960,920,0,6635,9525");
         row("Thornleigh pays only the rear turret", "type 2;gun 2 0;mount 2;gun 3 0;mount 3", "weights=5460,2500,960,800,0,9720,15760");
         row("Corvane slot 3 is no turret", "type 0;gun 3 0;mount 3", "weights=1400,500,960,280,0,3140,4160");
-        row("all four twin Behemoths and the turret", "name Kite;type 1;gun 0 4;gun 1 4;gun 2 4;gun 3 4", "weights=3255,1500,960,5920,0,11635,9525 over;export=Plane Over Weight");
+        row("all four twin Behemoths and the turret", "name Kite;type 1;gun 0 4;gun 1 4;gun 2 4;gun 3 4", "weights=3255,1500,960,5920,0,11635,9525 over;export=Plane Over Weight;missing=HP");
         row("rocket on a hard point not in use snaps back", "rocket L 0 3;rocket R 3 3", "hp=0:11,11,11,11 0:11,11,11,11");
         row("hard points in use keep their rockets", "hp L 2;rocket L 0 3;rocket L 1 4;rocket L 2 5", "hp=2:3,4,11,11 0:11,11,11,11;weights=3500,1500,960,0,960,6920,10100");
         row("fewer hard points clear the rest", "hp R 4;rocket R 0 1;rocket R 1 2;rocket R 2 3;rocket R 3 10;hp R 2", "hp=0:11,11,11,11 2:1,2,11,11;weights=3500,1500,960,0,960,6920,10100");
         row("count 0 clears the side", "hp L 3;rocket L 2 6;hp L 0", "hp=0:11,11,11,11 0:11,11,11,11");
-        row("two hard points each side", "hp L 2;hp R 2", "weights=3500,1500,960,0,1920,7880,10100");
+        row("two hard points each side", "hp L 2;hp R 2", "weights=3500,1500,960,0,1920,7880,10100;missing=Guns");
         row("hard points beyond four are no choice", "hp L 2;hp L 5;hp L -1", "hp=2:11,11,11,11 0:11,11,11,11");
         row("exactly at the maximum may be exported", "name Kite;type 0;engine 2;armor T 3;armor W 0;hp L 2", "weights=1400,1500,300,0,960,4160,4160;export=ok");
         row("one step over may not", "name Kite;type 0;engine 2;armor T 4;armor W 0;hp L 2", "weights=1400,1500,320,0,960,4180,4160 over;export=Plane Over Weight");
         row("name holds fifteen characters", "name ABCDEFGHIJKLMNOPQ", "name=ABCDEFGHIJKLMNO;export=ok");
         row("paint and logos", "colour 1 0x123456;logo 7 -T-;logo 9 N-W", "paint=255,1193046,65535/9,7,9");
         row("reset keeps name, paint and logos", "name Kite;gun 0 1;hp L 2;type 0;engine 2;nitro 1;armor N 3;colour 0 0;logo 3 NTW;reset", "type=5;armor=12,12,12;engine=0;guns=5:4:N/A 5:4:N/A 5:4:N/A 5:4:N/A;hp=0:11,11,11,11 0:11,11,11,11;scheme=0 #4 pic 16;name=Kite;paint=0,65280,65535/3,3,3");
-        row("empty slot loads the default loadout", "type 0;gun 0 1;load", "type=5;armor=0,0,0;engine=0;guns=5:4:N/A 5:4:N/A 5:4:N/A 5:4:N/A;paint=255,65280,65535/46,46,46;scheme=0 #4 pic 16");
+        row("empty slot loads the default loadout", "type 0;gun 0 1;load", "type=5;armor=0,0,0;engine=0;guns=5:4:N/A 5:4:N/A 5:4:N/A 5:4:N/A;paint=255,65280,65535/46,46,46;scheme=0 #4 pic 16;missing=Armor - Guns - HP");
         row("loaded ammunition is kept", "load GunType2=3,Bullets2=2,GunType3=1,Bullets3=0,SingleTwin=8", "guns=5:4:N/A 5:4:N/A 3:2:Single 1:0:Twin");
         row("loaded over a slot that had a gun", "gun 0 1;ammo 0 3;load GunType0=2,Bullets0=0", "guns=2:0:Single 5:4:N/A 5:4:N/A 5:4:N/A");
         row("twin bit on No Gun turns back to N/A", "load SingleTwin=207", "guns=5:4:N/A 5:4:N/A 5:4:N/A 5:4:N/A");
@@ -78,6 +82,49 @@ private slots:
         shown.insert(describe(loadout));
         const QString difference = mismatch(shown, QStringLiteral("refused=;") + expected);
         QVERIFY2(difference.isEmpty(), qPrintable(difference));
+    }
+
+    void planeTypes_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("listing");
+        const QStringList listing = test::golden(QStringLiteral("plane-types.txt"));
+        QCOMPARE(listing.size(), PlaneTypeCount);
+        for (int type = 0; type < PlaneTypeCount; ++type)
+            QTest::addRow("%d", type) << type << listing[type];
+    }
+    void planeTypes()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, listing);
+        const PlaneCatalogue &cat = InitPlaneCatalogue();
+        const PlaneTypeEntry &e = cat.PlaneTypes(type);
+        QStringList schemes, speeds;
+        for (int i = 0; i < e.schemeCount(); ++i)
+            schemes << QStringLiteral("%1 %2").arg(cat.SchemeNames(e.Schemes[i])).arg(e.Pictures[i]);
+        for (int i = e.schemeCount(); i < SchemePositions; ++i)
+            QVERIFY(e.Schemes[i] == NoScheme && e.Pictures[i] == 99);
+        for (int column = 0; column < 6; ++column)
+            speeds << QString::number(cat.PlaneSpeeds(type, column));
+        const QString shown = QStringLiteral("%1 %2/%3 engine %4 turret %5 code %6 | %7 | %8 | %9")
+                                  .arg(e.Name).arg(e.Weight).arg(e.MaxWeight).arg(e.EngineWeight).arg(e.TurretFlags).arg(e.TypeCode)
+                                  .arg(QStringList(e.GunLocation.cbegin(), e.GunLocation.cend()).join(u", "), schemes.join(u", "), speeds.join(u' '));
+        QCOMPARE(shown, listing);
+        QCOMPARE(ChoiceLists::planeTypes().value(type), e.Name);
+    }
+
+    // The gun weights, and lookups outside a table, which give the empty entry
+    // rather than read past it.
+    void lookups()
+    {
+        const PlaneCatalogue &cat = InitPlaneCatalogue();
+        QCOMPARE(QList<int>({cat.GunWeights(0), cat.GunWeights(1), cat.GunWeights(2), cat.GunWeights(3), cat.GunWeights(4), cat.GunWeights(NoGun)}),
+                 QList<int>({280, 380, 480, 580, 680, 0}));
+        for (int type : {-1, 11, 99})
+            QVERIFY(cat.PlaneTypes(type).Name.isEmpty() && cat.PlaneTypes(type).MaxWeight == 0 && cat.PlaneTypes(type).TypeCode == 0 && cat.PlaneSpeeds(type, 0) == 0);
+        QVERIFY(cat.SchemeNames(-1).isEmpty() && cat.SchemeNames(14).isEmpty());
+        QCOMPARE(cat.SchemeNames(13), QStringLiteral("Jitney"));
+        QCOMPARE(cat.GunWeights(-1) + cat.GunWeights(6) + cat.PlaneSpeeds(0, -1) + cat.PlaneSpeeds(0, 6), 0);
     }
 };
 

@@ -1,7 +1,7 @@
 // The main window as a user meets it: each control wired to its rule, the
 // messages, start-up and shutdown with the settings store, the Tools menu,
-// plane files, drag and drop, the keyboard, its texts, and its pictures on
-// screens of any density. The rules themselves are tested on the loadout.
+// plane files, drag and drop, the keyboard, its texts, its pictures on
+// screens of any density, and the About box. The rules themselves are tested on the loadout.
 // Each case is a row of steps and of what the window then shows, in the words
 // of support/windowfixture.h; expected values come from the game's documentation.
 
@@ -112,6 +112,10 @@ private slots:
     void realDialogs();
     void drawn_data();
     void drawn();
+    void pictures();
+    void aboutBox();
+    void systemInfo_data();
+    void systemInfo();
 };
 
 void TestMainWindow::window()
@@ -322,6 +326,86 @@ void TestMainWindow::drawn()
         QVERIFY(widget->hasFocus() && (widget->clearFocus(), widget->grab().toImage().convertToFormat(QImage::Format_RGB32)) != grab);
     else
         QCOMPARE(cyan > grab.width() * grab.height() / 4 ? "not in use" : cyan ? "partly" : "in use", picture);
+}
+
+// Every picture drawn by scripts/draw-pictures.py (which checks each GIF's
+// colour table as it writes it) reads back at its size, in sixteen colours at
+// most; every scheme has areas of each colour the editor paints.
+void TestMainWindow::pictures()
+{
+    Q_INIT_RESOURCE(resources);
+    for (const auto &[folder, count, size] : {std::tuple{"schemes/scheme", 33, 150}, std::tuple{"logos/logo", 50, 30}}) {
+        for (int n = 1; n <= count; ++n) {
+            const QImage image = WindowFixture::resource(folder, n);
+            QHash<QRgb, int> colours;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x)
+                    ++colours[image.pixel(x, y) & RGB_MASK];
+            }
+            QVERIFY2(image.size() == QSize(size, size) && colours.size() <= 16, folder);
+            for (QRgb marker : {0xFF0000U, 0x00FF00U, 0xFFFF00U})
+                QVERIFY2(size != 150 || colours.value(marker) >= 150, qPrintable(QString::number(n)));
+        }
+    }
+}
+
+// The About box is a fixed dialog of the main window; OK answers Enter, and
+// closes the box without looking for System Info.
+void TestMainWindow::aboutBox()
+{
+    WindowFixture f;
+    frmAbout about(f.dialogs, f.systemInfo, &f.w());
+    QCOMPARE(about.minimumSize(), about.maximumSize());
+    QCOMPARE(about.windowFlags() & (Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint | Qt::Dialog),
+             Qt::WindowCloseButtonHint | Qt::Dialog);
+    QCOMPARE(about.parentWidget(), &f.w());
+    // The description is as tall as the design or its text needs, no taller.
+    const auto *text = about.findChild<QLabel *>(QStringLiteral("lblDescription"));
+    QCOMPARE(text->height(), std::max(DesignUnits(about.font()).y(1590), text->heightForWidth(text->width())));
+    auto *ok = about.findChild<QPushButton *>(QStringLiteral("cmdOK"));
+    about.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&about) && ok->isDefault());
+    ok->click();
+    QVERIFY(!about.isVisible() && f.systemInfo.calls.isEmpty());
+}
+
+// clang-format off
+void TestMainWindow::systemInfo_data()
+{
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<QStringList>("calls");
+    const QString first = R"(registry SOFTWARE\Microsoft\Shared Tools\MSINFO PATH)", folder = R"(registry SOFTWARE\Microsoft\Shared Tools Location MSINFO)";
+    const QString tool = R"(C:\Tools\msinfo32.exe)", inFolder = R"(C:\MSInfo\MSINFO32.EXE)", inFolderKnown = folder + R"(=C:\MSInfo)";
+    const QStringList candidates = systemInfoCandidates();
+    QStringList searched;
+    for (const QString &candidate : candidates)
+        searched << "find " + candidate;
+    QTest::newRow("first place, started as it is") << QStringList{first + '=' + tool, inFolderKnown, "start " + tool} << QStringList{first, "start " + tool};
+    QTest::newRow("only the folder, program there") << QStringList{inFolderKnown, "exists " + inFolder, "start " + inFolder} << QStringList{first, folder, "exists " + inFolder, "start " + inFolder};
+    QTest::newRow("only the folder, program missing") << QStringList{inFolderKnown, "start " + inFolder} << QStringList{first, folder, "exists " + inFolder} + searched;
+    QTest::newRow("first place fails to start") << QStringList{first + '=' + tool} << QStringList{first, "start " + tool};
+    QTest::newRow("folder fails to start") << QStringList{inFolderKnown, "exists " + inFolder} << QStringList{first, folder, "exists " + inFolder, "start " + inFolder};
+    QTest::newRow("first place of another type") << QStringList{first + '=', inFolderKnown, "exists " + inFolder} << QStringList{first, "start "};
+    QTest::newRow("nothing anywhere") << QStringList{} << QStringList{first, folder} + searched;
+    if (candidates.size() < 2)
+        return; // the registry names the program on this platform
+    QTest::newRow("the first candidate") << QStringList{searched[0], searched[1], "start /found/" + candidates[0]} << QStringList{first, folder, searched[0], "start /found/" + candidates[0]};
+    QTest::newRow("a later candidate") << QStringList{searched[1], "start /found/" + candidates[1]} << QStringList{first, folder, searched[0], searched[1], "start /found/" + candidates[1]};
+    }
+// clang-format on
+
+// How System Info finds and starts a program, on a machine the row lays out.
+void TestMainWindow::systemInfo()
+{
+    QFETCH(QStringList, answers);
+    QFETCH(QStringList, calls);
+    WindowFixture f;
+    f.systemInfo.answers = answers;
+    frmAbout about(f.dialogs, f.systemInfo, &f.w());
+    about.findChild<QPushButton *>(QStringLiteral("cmdSysInfo"))->click();
+    QCOMPARE(f.systemInfo.calls, calls);
+    const bool started = answers.contains(calls.last()) && calls.last().startsWith(QLatin1String("start"));
+    QCOMPARE(f.dialogs.log, started ? QStringList() : QStringList{"message VTEditor: System Information Is Unavailable At This Time"});
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -12,7 +12,6 @@
 
 namespace vte::test {
 
-
 inline Side sideOf(const QString &s) { return s == u"L" ? Left : Right; }
 
 inline QString join(const auto &values)
@@ -46,7 +45,8 @@ inline QMap<QString, QString> describe(const Loadout &l)
             {"speed", l.speed()},
             {"name", p.PlaneName},
             {"paint", join(p.Color) + QLatin1Char('/') + join(p.Logo)},
-            {"export", l.exportRefusal().value_or(QStringLiteral("ok"))}};
+            {"export", l.exportRefusal().value_or(QStringLiteral("ok"))},
+            {"missing", missingItems(w)}};
 }
 
 // One choice of a script, as a user (or a loader) makes it.
@@ -82,7 +82,6 @@ inline QString run(Loadout &l, const QStringList &w)
     }
     return {};
 }
-
 
 // The first part of "part=value;..." that the description does not show as
 // expected, with what it shows instead; empty when all match. A part named
