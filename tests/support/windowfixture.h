@@ -273,11 +273,17 @@ struct WindowFixture
             .convertToFormat(QImage::Format_RGB32);
     }
 
+    // A label's picture in its pixels as designed, whatever the screen's density.
+    static QImage designPixels(const QLabel *label)
+    {
+        return label->pixmap().toImage().scaled(label->pixmap().deviceIndependentSize().toSize()).convertToFormat(QImage::Format_RGB32);
+    }
+
     QString picture(const QLabel *label)
     {
-        const QImage image = label->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage image = designPixels(label);
         if (label->objectName() == QLatin1String("picPlane1")) {
-            const QImage source = find<QLabel>(QStringLiteral("picPlane0"))->pixmap().toImage();
+            const QImage source = designPixels(find<QLabel>(QStringLiteral("picPlane0")));
             return image == recolored(source, w().loadout().selections().Color) ? QStringLiteral("painted")
                                                                                   : QStringLiteral("stale");
         }
