@@ -150,8 +150,7 @@ private slots:
             }
         }
         problems.removeDuplicates();
-        for (const QString &overlap : overlaps(windows.controls()) - designed)
-            problems << overlap;
+        problems << (overlaps(windows.controls()) - designed).values();
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
     }
 };

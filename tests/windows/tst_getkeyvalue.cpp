@@ -70,11 +70,7 @@ bool run(const Case &c)
     std::string value = c.before;
     const bool found = vte::GetKeyValue(HKEY_LOCAL_MACHINE, c.key.c_str(), c.valueName, value);
     const bool ok = found == c.found && value == c.expected;
-    if (ok)
-        std::printf("PASS %s\n", c.name);
-    else
-        std::printf("FAIL %s: found %d (expected %d), %zu chars \"%.60s\" (expected %zu chars \"%.60s\")\n",
-                    c.name, found, c.found, value.size(), value.c_str(), c.expected.size(), c.expected.c_str());
+    std::printf("%s %s: found %d, %zu chars \"%.60s\"\n", ok ? "PASS" : "FAIL", c.name, found, value.size(), value.c_str());
     return ok;
 }
 
