@@ -7,6 +7,7 @@
 
 #include <QtGlobal>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -20,19 +21,12 @@ inline void require(bool holds, const char *what)
     std::abort();
 }
 
-template <typename Values>
-bool allWithin(const Values &values, qint64 highest)
-{
-    for (const auto value : values) {
-        if (value < 0 || value > highest)
-            return false;
-    }
-    return true;
-}
-
 // Every choice of a loadout is one its list, box or palette can show.
 inline void requireShowable(const PlaneSelections &p)
 {
+    const auto allWithin = [](const auto &values, qint64 highest) {
+        return std::ranges::all_of(values, [=](auto value) { return value >= 0 && value <= highest; });
+    };
     require(p.PlaneType >= 0 && p.PlaneType <= 10, "plane type in its list");
     require(p.EngineType >= 0 && p.EngineType <= 2, "engine in its list");
     require(allWithin(p.Armor, 12), "armour steps in their lists");

@@ -1,21 +1,15 @@
 #!/bin/sh
-# The real program as a user starts it: its version without any display, then
-# on a virtual X server with a plane file named on the command line. A file it
+# The real program as a user starts it, on a virtual X server: until its first
+# frame, then with a plane file named on the command line. A file it
 # refuses brings a message that Enter closes, leaving the main window; File >
 # Exit then leaves, and only a file that opened moves DefaultDir, in the
 # settings written on the way out, to the file's folder.
-#   smoke-test.sh PROGRAM VERSION
+#   smoke-test.sh PROGRAM
 set -eu
 program=$1
-version=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "$*"; exit 1; }
-
-for option in --version -v; do
-    answer=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$program" "$option")
-    [ "$answer" = "VTEditor $version" ] || fail "$option answered: $answer"
-done
 
 # The benchmark's hook: the first frame drawn, the program leaves by itself.
 painted=$(XDG_CONFIG_HOME="$work/config-paint" VTEDITOR_EXIT_AFTER_FIRST_PAINT=1 \
@@ -49,4 +43,4 @@ for file in good short long missing; do
     [ "$file" = good ] && folder="$work/"
     grep -q "^DefaultDir=$folder" "$XDG_CONFIG_HOME/VTEditor/VTEditor.ini" || fail "$file: DefaultDir is not $folder"
 done
-echo "the editor answered its version, started with each file, and closed"
+echo "the editor drew its first frame, started with each file, and closed"

@@ -103,8 +103,7 @@ QByteArray goodPlane()
 {
     PlaneSelections plane = defaultPlane();
     plane.PlaneName = QStringLiteral("Kite");
-    const PlaneRecord record = EncodePlaneRecord(InitPlaneCatalogue(), plane, 0, 0);
-    return QByteArray(reinterpret_cast<const char *>(record.data()), PlaneRecordSize);
+    return fileBytes(EncodePlaneRecord(InitPlaneCatalogue(), plane, 0, 0));
 }
 
 // Lays out what a row finds at its target; false where this machine cannot.

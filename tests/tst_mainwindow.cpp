@@ -247,12 +247,9 @@ void TestMainWindow::window_data()
     row("Ctrl+Tab to a page not shown before", {"show", "focus lstArmorTail", "key Ctrl+Tab"}, {"SSTab1=Guns", "focus=cmdGun(0)"});
     row("PgDown alone stays in the list", {"show", "lstArmorTail=0", "focus lstArmorTail", "key PgDown"}, {"SSTab1=Armor/Engine", "focus=lstArmorTail"});
     row("Ctrl+N", {"show", "txtPlaneName=Kite", "focus cboPlaneType", "key Ctrl+N"}, {"PlaneName=New"});
-    row("Return on a mount button", {"show", "SSTab1=1", "lstGunType(1)=2", "focus cmdGun(1)", "key Return"}, {"cmdGun(1)=Single"});
-    row("Enter on a mount button without a gun", {"show", "SSTab1=1", "focus cmdGun(0)", "key Enter"}, {modals({GunFirst})});
-    row("Enter on a swatch", {"show", "SSTab1=3", "> #0c2238", "focus lblSecondColor", "key Enter"}, {"Color2=3678732", "shown=color #00ff00"});
-    row("other keys on a swatch", {"show", "SSTab1=3", "focus lblFirstColor", "key A", "key Esc", "key Down"}, {"Color1=255"});
-    row("Space on a logo", {"show", "SSTab1=4", "focus imgLogo(49)", "key Space"}, {"LogoNose=49", "LogoWing=49"});
-    row("Return on a logo", {"show", "SSTab1=4", "chkNose", "chkWing", "focus imgLogo(0)", "key Return"}, {"LogoNose=46", "LogoTail=0"});
+    row("Return on a mount button, Enter on one without a gun", {"show", "SSTab1=1", "lstGunType(1)=2", "focus cmdGun(1)", "key Return", "focus cmdGun(0)", "key Enter"}, {"cmdGun(1)=Single", modals({GunFirst})});
+    row("other keys on a swatch, then Enter", {"show", "SSTab1=3", "focus lblFirstColor", "key A", "key Esc", "key Down", "> #0c2238", "focus lblSecondColor", "key Enter"}, {"Color1=255", "Color2=3678732", "shown=color #00ff00"});
+    row("Space on a logo, then Return on another", {"show", "SSTab1=4", "focus imgLogo(49)", "key Space", "chkTail", "focus imgLogo(0)", "key Return"}, {"LogoNose=49", "LogoTail=0", "LogoWing=49"});
     // At any density: pictures in whole device pixels, and the keyboard's place.
     row("logos and toolbar drawn sharply", {"SSTab1=4", "show"}, {"drawn:imgLogo(0)=:/logos/logo01.gif", "drawn:imgNose=:/logos/logo47.gif", "drawn:New=:/toolbar/new.png"});
     row("schemes drawn sharply", {"SSTab1=3", "cmdRedraw", "show"}, {"drawn:picPlane0=:/schemes/scheme16.gif", "drawn:picPlane1=:/schemes/scheme16.gif"});
@@ -332,9 +329,6 @@ void TestMainWindow::aboutBox()
     QCOMPARE(about.minimumSize(), about.maximumSize());
     QCOMPARE(about.windowFlags() & (Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint | Qt::Dialog),
              Qt::WindowCloseButtonHint | Qt::Dialog);
-    // The description is as tall as the design or its text needs, no taller.
-    const auto *text = about.findChild<QLabel *>(QStringLiteral("lblDescription"));
-    QCOMPARE(text->height(), std::max(DesignUnits(about.font()).y(1590), text->heightForWidth(text->width())));
     auto *ok = about.findChild<QPushButton *>(QStringLiteral("cmdOK"));
     about.show();
     QVERIFY(QTest::qWaitForWindowExposed(&about) && ok->isDefault());

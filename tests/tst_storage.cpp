@@ -153,12 +153,7 @@ private slots:
         const PlaneRecord record = exported(l);
         // Besides the bytes a row names, those the editor never fills stay zero.
         const QString unfilled = QStringLiteral("0:00000000 20:%1 42:0000 68:%2 107:00 111:00 115:00 203:00").arg(QString(40, u'0'), QString(48, u'0'));
-        for (const QString &part : (unfilled + u' ' + bytes).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-            const int offset = part.section(QLatin1Char(':'), 0, 0).toInt();
-            const QByteArray want = QByteArray::fromHex(part.section(QLatin1Char(':'), 1).toLatin1());
-            const QByteArray got(reinterpret_cast<const char *>(record.data()) + offset, want.size());
-            QCOMPARE(got.toHex(' '), want.toHex(' '));
-        }
+        QCOMPARE(fileBytes(record).toHex(' '), fileBytes(patched(record, unfilled + u' ' + bytes)).toHex(' '));
     }
 
     // A plane file's size or the system's reason, never "No such file or
@@ -195,7 +190,7 @@ private slots:
             seen = outcome;
 #endif
         QCOMPARE(seen, outcome);
-        QCOMPARE(result.record ? QByteArray(reinterpret_cast<const char *>(result.record->data()), 204) : QByteArray(), outcome == "read" ? data.left(204) : QByteArray());
+        QCOMPARE(result.record ? fileBytes(*result.record) : QByteArray(), outcome == "read" ? data.left(204) : QByteArray());
     }
 
     // A write replaces the target whole and leaves nothing beside it; the

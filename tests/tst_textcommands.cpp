@@ -20,6 +20,7 @@
 #endif
 
 using namespace vte;
+using vte::test::fileBytes;
 using vte::test::writeFile;
 
 namespace {
@@ -59,7 +60,7 @@ QByteArray exported(qint16 type, const std::function<void(PlaneRecord &)> &chang
                                            loadout.weights().Total);
     if (change)
         change(record);
-    return {reinterpret_cast<const char *>(record.data()), PlaneRecordSize};
+    return fileBytes(record);
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 // The files a test reads and writes: listings reviewed once by hand and
 // compiled into the test (golden/), and files it lays out on disk.
 
+#include "planefile/planerecord.h"
+
 #include <QFile>
 #include <QStringList>
 
@@ -17,6 +19,12 @@ inline QStringList golden(const QString &name)
     QStringList entries = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     entries.removeIf([](const QString &line) { return line.startsWith(QLatin1Char('#')); });
     return entries;
+}
+
+// A plane record as the bytes of its file.
+inline QByteArray fileBytes(const PlaneRecord &record)
+{
+    return {reinterpret_cast<const char *>(record.data()), PlaneRecordSize};
 }
 
 inline bool writeFile(const QString &path, const QByteArray &bytes, QFile::Permissions permissions = {})
