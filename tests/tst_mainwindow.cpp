@@ -178,7 +178,6 @@ void TestMainWindow::window_data()
     row("scheme", {"SSTab1=3", "cboSchemes=1"}, {"ColorScheme=8", "picPlane0=scheme 17", "picPlane1=painted"});
     row("colour", {"SSTab1=3", "> #0c2238", "lblSecondColor"}, {"Color2=3678732", "lblSecondColor=2nd Color #0c2238", "picPlane1=painted", "shown=color #00ff00"});
     row("colour unchanged: no painting", {"SSTab1=3", "> #ff0000", "lblFirstColor"}, {"Color1=255", "picPlane1=", "shown=color #ff0000"});
-    row("Redraw", {"SSTab1=3", "cmdRedraw"}, {"picPlane1=painted"});
     row("a page starts under its tab row", {"SSTab1=3"}, {"cboSchemes#pos={design 4740,120}"});
     row("logo to every place ticked at start", {"imgLogo(7)"}, {"LogoNose=7", "LogoTail=7", "LogoWing=7", "imgWing=logo 7", "chkNose=unchecked", "chkWing=unchecked"});
     row("logo to the tail only", {"chkNose", "chkWing", "imgLogo(49)"}, {"LogoNose=46", "LogoTail=49", "LogoWing=46", "imgTail=logo 49", "imgNose=logo 46", "chkTail=unchecked"});

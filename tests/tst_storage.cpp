@@ -284,7 +284,6 @@ private slots:
         row("ArmorNose=abc", "ArmorNose=5");
         row("ArmorTail=abc|ArmorNose=7", "ArmorNose=7;ArmorTail=0");
         row("ArmorWings=12.4|ArmorTail=12.6", "ArmorWings=12", "Tail Armor");
-        row("EngineType=4", "EngineType=4");
         row("EngineType=6", "", "Engine");
         row("SingleTwin=202|PlaneType=0", "SingleTwin=202;PlaneType=0");
         row("SingleTwin=208", "", "Gun Layouts");
