@@ -329,6 +329,9 @@ void TestMainWindow::aboutBox()
     QCOMPARE(about.minimumSize(), about.maximumSize());
     QCOMPARE(about.windowFlags() & (Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint | Qt::Dialog),
              Qt::WindowCloseButtonHint | Qt::Dialog);
+    // The description is as tall as the design or its text needs, no taller.
+    const auto *text = about.findChild<QLabel *>(QStringLiteral("lblDescription"));
+    QCOMPARE(text->height(), std::max(DesignUnits(about.font()).y(1590), text->heightForWidth(text->width())));
     auto *ok = about.findChild<QPushButton *>(QStringLiteral("cmdOK"));
     about.show();
     QVERIFY(QTest::qWaitForWindowExposed(&about) && ok->isDefault());
