@@ -21,7 +21,7 @@ namespace {
 struct Windows
 {
     WindowFixture fixture;
-    frmAbout about{fixture.dialogs, fixture.systemInfo, fixture.window.get()};
+    frmAbout about{fixture.dialogs, fixture.systemInfo, &fixture.w()};
 
     Windows()
     {
