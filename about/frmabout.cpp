@@ -1,9 +1,9 @@
 #include "about/frmabout.h"
 
 #include "about/sysinfo.h"
-#include "editor/apptitle.h"
-#include "editor/dialogs.h"
-#include "editor/twips.h"
+#include "ui/apptitle.h"
+#include "ui/dialogs.h"
+#include "ui/twips.h"
 #include "version.h"
 
 #include <QFrame>

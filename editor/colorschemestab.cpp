@@ -3,8 +3,8 @@
 
 #include "editor/clickablelabel.h"
 #include "editor/pixelart.h"
-#include "editor/twips.h"
 #include "paint/recolor.h"
+#include "ui/twips.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -2,10 +2,10 @@
 // to the console and need no window.
 #include "editor/commandline.h"
 
-#include "editor/apptitle.h"
 #include "editor/console.h"
+#include "library/planetext.h"
 #include "planefile/planefileio.h"
-#include "planefile/planetext.h"
+#include "ui/apptitle.h"
 #include "version.h"
 
 #include <QCommandLineParser>

@@ -2,7 +2,7 @@
 #include "editor/frmmain.h"
 
 #include "configs/configuration.h"
-#include "editor/apptitle.h"
+#include "ui/apptitle.h"
 
 #include <QAction>
 

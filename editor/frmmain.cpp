@@ -4,12 +4,12 @@
 #include "about/sysinfo.h"
 #include "configs/configuration.h"
 #include "configs/windowsettings.h"
-#include "editor/apptitle.h"
 #include "editor/clickablelabel.h"
 #include "editor/inusemark.h"
 #include "editor/pixelart.h"
-#include "editor/twips.h"
 #include "planefile/cp1252.h"
+#include "ui/apptitle.h"
+#include "ui/twips.h"
 
 #include <QAction>
 #include <QApplication>

@@ -2,9 +2,9 @@
 
 #include "catalogue/loadout.h"
 #include "configs/settingsstore.h"
-#include "editor/dialogs.h"
-#include "editor/twips.h"
 #include "planefile/planerecord.h"
+#include "ui/dialogs.h"
+#include "ui/twips.h"
 
 #include <QHash>
 #include <QImage>

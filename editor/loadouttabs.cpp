@@ -2,7 +2,7 @@
 #include "editor/frmmain.h"
 
 #include "editor/inusemark.h"
-#include "editor/twips.h"
+#include "ui/twips.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -3,7 +3,7 @@
 
 #include "editor/clickablelabel.h"
 #include "editor/pixelart.h"
-#include "editor/twips.h"
+#include "ui/twips.h"
 
 #include <QCheckBox>
 #include <QLabel>

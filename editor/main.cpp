@@ -2,9 +2,9 @@
 #include "about/sysinfo.h"
 #include "configs/settingsstore.h"
 #include "editor/commandline.h"
-#include "editor/dialogs.h"
 #include "editor/exitafterfirstpaint.h"
 #include "editor/frmmain.h"
+#include "ui/dialogs.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -1,8 +1,8 @@
 // Opening and exporting plane files.
 #include "editor/frmmain.h"
 
-#include "editor/apptitle.h"
 #include "planefile/planefileio.h"
+#include "ui/apptitle.h"
 
 #include <QDir>
 #include <QDragEnterEvent>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "about/sysinfo.h"
-#include "editor/dialogs.h"
+#include "ui/dialogs.h"
 
 #include <QDialog>
 #include <QRegularExpression>

@@ -1,4 +1,4 @@
-#include "planefile/planetext.h"
+#include "library/planetext.h"
 
 #include "catalogue/loadout.h"
 #include "configs/configuration.h"

@@ -1,4 +1,4 @@
-#include "editor/dialogs.h"
+#include "ui/dialogs.h"
 
 #include <QColorDialog>
 #include <QDialog>
