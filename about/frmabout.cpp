@@ -37,38 +37,37 @@ frmAbout::frmAbout(Dialogs &dialogs, SystemInfoHost &host, QWidget *parent)
                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , dialogs_(dialogs)
     , host_(host)
+    , twips_(font())
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About VTP Editor"));
-    const DesignUnits twips(font());
-    setFixedSize(twips.size(5865, 3630));
-    createControls(twips);
+    createControls();
     Form_Load();
 }
 
-void frmAbout::createControls(const DesignUnits &twips)
+void frmAbout::createControls()
 {
     // OK comes first so that it has the focus, and Enter means OK.
-    cmdOK = place<QPushButton>(this, QStringLiteral("cmdOK"), twips.rect(3960, 3000, 1467, 345));
+    cmdOK = twips_.place<QPushButton>(this, QStringLiteral("cmdOK"), {3960, 3000, 1467, 345});
     cmdOK->setText(QStringLiteral("OK"));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 
-    cmdSysInfo = place<QPushButton>(this, QStringLiteral("cmdSysInfo"), twips.rect(300, 3000, 1452, 345));
+    cmdSysInfo = twips_.place<QPushButton>(this, QStringLiteral("cmdSysInfo"), {300, 3000, 1452, 345});
     cmdSysInfo->setText(QStringLiteral("&System Info..."));
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
 
-    picIcon = place<QLabel>(this, QStringLiteral("picIcon"), twips.rect(240, 240, 540, 540));
+    picIcon = twips_.place<QLabel>(this, QStringLiteral("picIcon"), {240, 240, 540, 540});
     picIcon->setAlignment(Qt::AlignCenter);
     fill(picIcon, 0xC0C0C0);
 
-    lblTitle = place<QLabel>(this, QStringLiteral("lblTitle"), twips.rect(1050, 240, 4275, 480));
-    lblVersion = place<QLabel>(this, QStringLiteral("lblVersion"), twips.rect(1050, 780, 4275, 225));
-    lblDescription = place<QLabel>(this, QStringLiteral("lblDescription"), twips.rect(1050, 1125, 4275, 1590));
+    lblTitle = twips_.place<QLabel>(this, QStringLiteral("lblTitle"), {1050, 240, 4275, 480});
+    lblVersion = twips_.place<QLabel>(this, QStringLiteral("lblVersion"), {1050, 780, 4275, 225});
+    lblDescription = twips_.place<QLabel>(this, QStringLiteral("lblDescription"), {1050, 1125, 4275, 1590});
     lblDescription->setWordWrap(true);
     lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    Line1 = place<QFrame>(this, QStringLiteral("Line1"), twips.rect(225, 2880, 5657 - 225, 15));
+    Line1 = twips_.place<QFrame>(this, QStringLiteral("Line1"), {225, 2880, 5657 - 225, 15});
     fill(Line1, 0x808080);
 }
 
@@ -84,13 +83,7 @@ void frmAbout::Form_Load()
     lblDescription->setText(Description);
     // The description takes as many lines as the font needs; what stands
     // below it moves down as far.
-    const int extra = lblDescription->heightForWidth(lblDescription->width()) - lblDescription->height();
-    if (extra <= 0)
-        return;
-    lblDescription->resize(lblDescription->width(), lblDescription->height() + extra);
-    for (QWidget *below : std::initializer_list<QWidget *>{Line1, cmdOK, cmdSysInfo})
-        below->move(below->x(), below->y() + extra);
-    setFixedSize(width(), height() + extra);
+    setFixedSize(twips_.size(5865, 3630) + twips_.settle(this));
 }
 
 void frmAbout::cmdOK_Click()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/twips.h"
+
 #include <QDialog>
 
 class QFrame;
@@ -7,8 +9,6 @@ class QLabel;
 class QPushButton;
 
 namespace vte {
-
-class DesignUnits;
 
 class Dialogs;
 class SystemInfoHost;
@@ -27,12 +27,13 @@ private slots:
     void cmdSysInfo_Click();
 
 private:
-    void createControls(const DesignUnits &twips);
+    void createControls();
     void Form_Load();
     void StartSysInfo();
 
     Dialogs &dialogs_;
     SystemInfoHost &host_;
+    const DesignUnits twips_;
     QLabel *picIcon = nullptr;
     QLabel *lblTitle = nullptr;
     QLabel *lblVersion = nullptr;

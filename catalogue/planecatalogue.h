@@ -15,6 +15,7 @@ inline constexpr int GunSlots = 4;
 inline constexpr int HardPointsPerSide = 4;
 inline constexpr int PlaneTypeCount = 11;
 inline constexpr int SchemePositions = 4;
+inline constexpr int SchemeCount = 14;
 // A Schemes entry holding this offers nothing in that place and ends the list.
 inline constexpr qint16 NoScheme = 15;
 
@@ -50,7 +51,7 @@ private:
     PlaneCatalogue();
 
     std::array<PlaneTypeEntry, 12> m_planeTypes;
-    std::array<QString, 14> m_schemeNames;
+    std::array<QString, SchemeCount> m_schemeNames;
     std::array<qint32, 6> m_gunWeights{};
     std::array<std::array<qint32, 6>, 12> m_planeSpeeds{};
 };

@@ -18,7 +18,10 @@ namespace vte {
 namespace {
 
 // The two pictures end lowest on the page.
-constexpr int PictureTopTwips = 1020, PictureSizeTwips = 2500;
+QRect pictureDesign(int leftTwips)
+{
+    return onTab(leftTwips, 1020, 2500, 2500);
+}
 
 QImage schemePicture(int number)
 {
@@ -39,8 +42,8 @@ void frmMain::createColorSchemesTab(QWidget *page)
                                      {"lblSecondColor", "2nd Color", 1560},
                                      {"lblThirdColor", "3rd Color", 2640}};
     for (int swatch = 0; swatch < 3; ++swatch) {
-        auto *label = place<ClickableLabel>(page, QLatin1String(swatches[swatch].name),
-                                            m_twips.onTab(swatches[swatch].leftTwips, 480, 915, 285));
+        auto *label = m_twips.place<ClickableLabel>(page, QLatin1String(swatches[swatch].name),
+                                                    onTab(swatches[swatch].leftTwips, 480, 915, 285));
         label->setText(QLatin1String(swatches[swatch].caption));
         label->setAlignment(Qt::AlignCenter);
         label->setFrameShape(QFrame::Box);
@@ -49,27 +52,29 @@ void frmMain::createColorSchemesTab(QWidget *page)
         connect(label, &ClickableLabel::doubleClicked, this, [this, swatch] { lblColor_DblClick(swatch); });
         lblColor[swatch] = label;
     }
-    place<QLabel>(page, QStringLiteral("lblCost"), m_twips.onTab(540, 780, 2955, 255))
-        ->setText(QStringLiteral("Double Click Above Color To Change"));
-    cboSchemes = place<QComboBox>(page, QStringLiteral("cboSchemes"), m_twips.onTab(4740, 480, 2475, 315));
+    m_twips.caption(page, QStringLiteral("lblCost"), onTab(540, 780, 2955, 255),
+                    QStringLiteral("Double Click Above Color To Change"));
+    cboSchemes = m_twips.place<QComboBox>(page, QStringLiteral("cboSchemes"), onTab(4740, 480, 2475, 315));
     cboSchemes->setAccessibleName(QStringLiteral("Color Scheme"));
+    QStringList schemes;
+    for (int scheme = 0; scheme < SchemeCount; ++scheme)
+        schemes << m_loadout.catalogue().SchemeNames(scheme);
+    DesignUnits::allowFor(cboSchemes, schemes);
     connect(cboSchemes, &QComboBox::currentIndexChanged, this, &frmMain::cboSchemes_Click);
-    picPlane1 = place<QLabel>(page, QStringLiteral("picPlane1"),
-                              m_twips.onTab(780, PictureTopTwips, PictureSizeTwips, PictureSizeTwips));
-    auto *cmdRedraw = place<QPushButton>(page, QStringLiteral("cmdRedraw"), m_twips.onTab(3360, 1920, 1215, 315));
+    picPlane1 = m_twips.place<QLabel>(page, QStringLiteral("picPlane1"), pictureDesign(780));
+    auto *cmdRedraw = m_twips.place<QPushButton>(page, QStringLiteral("cmdRedraw"), onTab(3360, 1920, 1215, 315));
     cmdRedraw->setText(QStringLiteral("Redraw"));
     connect(cmdRedraw, &QPushButton::clicked, this, &frmMain::cmdRedraw_Click);
-    picPlane0 = place<QLabel>(page, QStringLiteral("picPlane0"),
-                              m_twips.onTab(4620, PictureTopTwips, PictureSizeTwips, PictureSizeTwips));
+    picPlane0 = m_twips.place<QLabel>(page, QStringLiteral("picPlane0"), pictureDesign(4620));
     picPlane0->setAccessibleName(QStringLiteral("Scheme picture"));
     picPlane1->setAccessibleName(QStringLiteral("Painted preview"));
     for (QLabel *preview : {picPlane0, picPlane1})
         preview->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
-int frmMain::colorSchemesHeight() const
+QRect frmMain::colorSchemesLowest()
 {
-    return m_twips.onTab(0, PictureTopTwips, 0, PictureSizeTwips).bottom() + 1;
+    return pictureDesign(0);
 }
 
 void frmMain::showPaint()

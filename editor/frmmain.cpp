@@ -48,6 +48,12 @@ namespace {
 // The design placed the frame's controls below a toolbar of this height; the
 // central widget starts under Qt's toolbar instead.
 constexpr int ToolbarTwips = 420;
+constexpr int TabTopTwips = 1020, TabHeightTwips = 4080;
+
+QRect belowToolbar(int left, int top, int width, int height)
+{
+    return {left, top - ToolbarTwips, width, height};
+}
 
 // Keeps out of the name box what a plane file cannot store, typed or pasted.
 class PlaneNameValidator final : public QValidator
@@ -100,11 +106,11 @@ void addTabKeys(QWidget *window, QTabWidget *tabs)
 } // namespace
 
 const std::array<frmMain::Page, 5> frmMain::Pages{{
-    {"Armor/Engine", &frmMain::createArmorEngineTab, &frmMain::showArmorEngine, &frmMain::armorEngineHeight},
-    {"Guns", &frmMain::createGunsTab, &frmMain::showGuns, &frmMain::gunsHeight},
-    {"Hard Points", &frmMain::createHardPointsTab, &frmMain::showHardPoints, &frmMain::hardPointsHeight},
-    {"Color Schemes", &frmMain::createColorSchemesTab, &frmMain::showPaint, &frmMain::colorSchemesHeight},
-    {"Logos", &frmMain::createLogosTab, &frmMain::showLogos, &frmMain::logosHeight},
+    {"Armor/Engine", &frmMain::createArmorEngineTab, &frmMain::showArmorEngine, &frmMain::armorEngineLowest},
+    {"Guns", &frmMain::createGunsTab, &frmMain::showGuns, &frmMain::gunsLowest},
+    {"Hard Points", &frmMain::createHardPointsTab, &frmMain::showHardPoints, &frmMain::hardPointsLowest},
+    {"Color Schemes", &frmMain::createColorSchemesTab, &frmMain::showPaint, &frmMain::colorSchemesLowest},
+    {"Logos", &frmMain::createLogosTab, &frmMain::showLogos, &frmMain::logosLowest},
 }};
 
 frmMain::frmMain(SettingsStore &store, Dialogs &dialogs, SystemInfoHost &systemInfo, QWidget *parent)
@@ -112,7 +118,7 @@ frmMain::frmMain(SettingsStore &store, Dialogs &dialogs, SystemInfoHost &systemI
     , m_store(store)
     , m_dialogs(dialogs)
     , m_systemInfo(systemInfo)
-    , m_twips(font())
+    , m_twips(font(), designLists())
 {
     initPictures();
     setObjectName(QStringLiteral("frmMain"));
@@ -135,13 +141,7 @@ frmMain::frmMain(SettingsStore &store, Dialogs &dialogs, SystemInfoHost &systemI
     setCentralWidget(central);
     createFrameControls(central);
     createWeightRow(central);
-
-    QRect content;
-    for (const QWidget *child : central->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
-        content |= child->geometry();
-    central->setMinimumSize(content.size()
-                                .grownBy({0, 0, content.left(), content.top()})
-                                .expandedTo(m_twips.size(7695, 5805 - ToolbarTwips)));
+    fitFrame();
 }
 
 frmMain::~frmMain() = default;
@@ -267,26 +267,27 @@ void frmMain::createStatusBar()
 
 void frmMain::createFrameControls(QWidget *central)
 {
-    QLabel *lblPlaneName = caption(central, QStringLiteral("lblPlaneName"),
-                                   m_twips.rect(120, 660 - ToolbarTwips, 915, 195), QStringLiteral("Plane Name"));
+    QLabel *lblPlaneName = m_twips.caption(central, QStringLiteral("lblPlaneName"), belowToolbar(120, 660, 915, 195),
+                                           QStringLiteral("Plane Name"));
     txtPlaneName =
-        place<QLineEdit>(central, QStringLiteral("txtPlaneName"), m_twips.rect(1140, 600 - ToolbarTwips, 1335, 285));
+        m_twips.place<QLineEdit>(central, QStringLiteral("txtPlaneName"), belowToolbar(1140, 600, 1335, 285));
     txtPlaneName->setMaxLength(MaxPlaneNameLength);
     txtPlaneName->setValidator(new PlaneNameValidator(txtPlaneName));
     lblPlaneName->setBuddy(txtPlaneName);
     txtPlaneName->setAccessibleName(lblPlaneName->text());
     connect(txtPlaneName, &QLineEdit::textChanged, this,
             [this](const QString &name) { forward([&] { m_loadout.setPlaneName(name); }); });
-    QLabel *lblPlaneType = caption(central, QStringLiteral("lblPlaneType"),
-                                   m_twips.rect(2700, 660 - ToolbarTwips, 855, 195), QStringLiteral("Plane Type"));
+    QLabel *lblPlaneType = m_twips.caption(central, QStringLiteral("lblPlaneType"), belowToolbar(2700, 660, 855, 195),
+                                           QStringLiteral("Plane Type"));
     cboPlaneType =
-        place<QComboBox>(central, QStringLiteral("cboPlaneType"), m_twips.rect(3660, 600 - ToolbarTwips, 2415, 315));
+        m_twips.place<QComboBox>(central, QStringLiteral("cboPlaneType"), belowToolbar(3660, 600, 2415, 315));
     cboPlaneType->addItems(ChoiceLists::planeTypes());
     lblPlaneType->setBuddy(cboPlaneType);
     cboPlaneType->setAccessibleName(lblPlaneType->text());
     connect(cboPlaneType, &QComboBox::currentIndexChanged, this, &frmMain::cboPlaneType_Click);
 
-    SSTab1 = place<QTabWidget>(central, QStringLiteral("SSTab1"), m_twips.rect(60, 1020 - ToolbarTwips, 7575, 4080));
+    SSTab1 = m_twips.place<QTabWidget>(central, QStringLiteral("SSTab1"),
+                                       belowToolbar(60, TabTopTwips, 7575, TabHeightTwips));
     SSTab1->setAccessibleName(QStringLiteral("Loadout tabs"));
     for (const Page &page : Pages) {
         auto *widget = new QWidget;
@@ -297,10 +298,19 @@ void frmMain::createFrameControls(QWidget *central)
     SSTab1->setCurrentIndex(ColorSchemesTab);
     addTabKeys(this, SSTab1);
     connect(SSTab1, &QTabWidget::currentChanged, this, &frmMain::buildPage);
-    // Where Qt's tab row is taller than the design's, grow the control rather
-    // than cut off the pages' lowest controls.
-    const int needed = SSTab1->tabBar()->sizeHint().height() + pagesHeight() + 6;
-    SSTab1->resize(SSTab1->width(), std::max(SSTab1->height(), needed));
+}
+
+// Where Qt's tab row is taller than the design's, or a page's controls grew,
+// the tab control grows rather than cut them off, and the weight row below it
+// moves down as far.
+void frmMain::fitFrame()
+{
+    constexpr int FrameAroundPage = 6;
+    const QSize tabRow = SSTab1->tabBar()->sizeHint();
+    const QSize pages = pagesSize();
+    SSTab1->setMinimumSize(std::max(tabRow.width(), pages.width()) + FrameAroundPage,
+                           tabRow.height() + pages.height() + FrameAroundPage);
+    centralWidget()->setMinimumSize(m_twips.size(7695, 5805 - ToolbarTwips) + m_twips.settle(centralWidget()));
 }
 
 void frmMain::buildPages()
@@ -334,6 +344,8 @@ void frmMain::buildPage(int index)
     }
     const QScopedValueRollback<bool> guard(Loading, true);
     (this->*Pages[index].show)();
+    m_twips.settle(page);
+    fitFrame();
 }
 
 // Controls made after the weight row would come after it in the focus chain;
@@ -358,11 +370,13 @@ void frmMain::placeInTabOrder()
     }
 }
 
+// The weight row stands right under the tab control.
 void frmMain::createWeightRow(QWidget *central)
 {
-    const int top = SSTab1->geometry().bottom() + 1 + m_twips.y(30);
-    place<QLabel>(central, QStringLiteral("lblWeights"), m_twips.rect(60, 0, 7575, 195).translated(0, top))
-        ->setText(QStringLiteral(
+    const int rowTop = TabTopTwips + TabHeightTwips + 30;
+    m_twips.caption(
+        central, QStringLiteral("lblWeights"), belowToolbar(60, rowTop, 7575, 195),
+        QStringLiteral(
             "Weights -     Plane       Engine       Armor        Guns           HP          Total       Max. Allowed"));
     const char *fields[][2] = {{"txtWeight", "Stored weight"}, {"txtPlaneWeight", "Plane"},
                                {"txtEngineWeight", "Engine"},  {"txtArmorWeight", "Armor"},
@@ -370,8 +384,8 @@ void frmMain::createWeightRow(QWidget *central)
                                {"txtTotalWeight", "Total"},    {"txtMaximumWeight", "Max. Allowed"}};
     int leftTwips = 60;
     for (size_t i = 0; i < std::size(fields); ++i) {
-        auto *field = place<QLineEdit>(central, QLatin1String(fields[i][0]),
-                                       m_twips.rect(leftTwips, 225, 900, 285).translated(0, top));
+        auto *field = m_twips.place<QLineEdit>(central, QLatin1String(fields[i][0]),
+                                               belowToolbar(leftTwips, rowTop + 225, 900, 285));
         field->setReadOnly(true);
         field->setAccessibleName(QLatin1String(fields[i][1]));
         (i == 0 ? txtWeight : txtWeights[i - 1]) = field;
@@ -397,7 +411,7 @@ void frmMain::Form_Load()
 
 void frmMain::placeWindow(const WindowSettings &s)
 {
-    const QRect defaultPlacement = m_twips.rect(1000, 1000, 6500, 6500);
+    const QRect defaultPlacement = m_twips.rect({1000, 1000, 6500, 6500});
     QRect frame(pixels(s.left, defaultPlacement.left()), pixels(s.top, defaultPlacement.top()),
                 pixels(s.width, defaultPlacement.width()), pixels(s.height, defaultPlacement.height()));
     // The design's own default is smaller than its controls need.

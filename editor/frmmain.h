@@ -6,7 +6,6 @@
 #include "ui/dialogs.h"
 #include "ui/twips.h"
 
-#include <QHash>
 #include <QImage>
 #include <QMainWindow>
 
@@ -49,6 +48,7 @@ public:
     void openPlaneFile(const QString &path);
 
     const Loadout &loadout() const { return m_loadout; }
+    const DesignUnits &designUnits() const { return m_twips; }
     // Builds every page not shown yet, for whatever needs their controls now.
     void buildPages();
 
@@ -68,18 +68,19 @@ private:
     void createColorSchemesTab(QWidget *page);
     void createLogosTab(QWidget *page);
     void createWeightRow(QWidget *central);
-    // The height the pages' controls need, whether built or not.
-    int pagesHeight() const;
-    int armorEngineHeight() const;
-    int gunsHeight() const;
-    int hardPointsHeight() const;
-    int colorSchemesHeight() const;
-    int logosHeight() const;
-    int entriesHeight(const QStringList &entries) const;
-    QRect listGeometry(const QRect &design, const QStringList &entries) const;
-    int listBottom(const QRect &design, const QStringList &entries) const;
-    QListWidget *choiceList(QWidget *page, const QString &name, const QRect &design, const QStringList &entries,
+    static std::vector<ListDesign> designLists();
+    static QRect armorEngineLowest();
+    static QRect gunsLowest();
+    static QRect hardPointsLowest();
+    static QRect colorSchemesLowest();
+    static QRect logosLowest();
+    QSize pagesSize() const;
+    // Settles the frame's controls around a tab control that holds every page.
+    void fitFrame();
+    QListWidget *choiceList(QWidget *page, const QString &name, const QRect &twips, const QStringList &entries,
                             const QString &accessibleName);
+    QComboBox *choiceBox(QWidget *page, const QString &name, const QRect &twips, const QStringList &entries,
+                         const QString &accessibleName);
     void buildPage(int index);
     void placeInTabOrder();
     void placeWindow(const WindowSettings &settings);
@@ -159,12 +160,10 @@ private:
         const char *caption;
         void (frmMain::*create)(QWidget *);
         void (frmMain::*show)();
-        int (frmMain::*height)() const;
+        QRect (*lowest)(); // the design's lowest control, where the page's height comes from
     };
     static const std::array<Page, 5> Pages;
     std::array<bool, 5> m_built{};
-    mutable std::unique_ptr<QListWidget> m_standIn;
-    mutable QHash<QStringList, int> m_entriesHeights;
 
     std::array<QListWidget *, 3> lstArmor{}; // lstArmorNose, lstArmorTail, lstArmorWings
     QListWidget *lstEngineType = nullptr;
@@ -184,7 +183,8 @@ private:
     QLabel *picPlane0 = nullptr;
     QLabel *picPlane1 = nullptr;
 
-    std::array<ClickableLabel *, 50> imgLogo{};
+    static constexpr int LogoCount = 50;
+    std::array<ClickableLabel *, LogoCount> imgLogo{};
     std::array<QLabel *, 3> imgPlace{};    // imgNose, imgTail, imgWing
     std::array<QCheckBox *, 3> chkPlace{}; // chkNose, chkTail, chkWing
 

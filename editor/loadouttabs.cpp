@@ -20,13 +20,23 @@ namespace {
 constexpr int GunColumnStepTwips = 1800;
 constexpr int RocketColumnStepTwips = 900;
 
-// The design's lowest controls, where a page's height comes from.
-constexpr int ArmorListTopTwips = 840, ArmorListHeightTwips = 2595;
-constexpr int GunLocationTopTwips = 420, GunLocationHeightTwips = 3435;
-constexpr int GunTypeHeightTwips = 1230;
-constexpr int BulletsTopTwips = 2640, BulletsHeightTwips = 1035;
-constexpr int RocketListTopTwips = 1200, RocketListHeightTwips = 2400;
-constexpr int HardPointCaptionTopTwips = 3660, HardPointCaptionHeightTwips = 255;
+// The design's lists: the scale gives every entry room in these sizes.
+constexpr int ArmorListTopTwips = 840;
+constexpr QSize ArmorList(435, 2595), EngineList(855, 645), GunTypeList(1455, 1230), BulletsList(1455, 1035),
+    RocketList(890, 2400);
+constexpr int BulletsTopTwips = 2640;
+constexpr int RocketListTopTwips = 1200;
+
+// The gun location captions stand behind their columns and reach lowest.
+QRect gunLocationDesign(int columnLeftTwips)
+{
+    return onTab(240 + columnLeftTwips, 420, 1695, 3435);
+}
+
+QRect hardPointCaptionDesign(int leftTwips)
+{
+    return onTab(leftTwips, 3660, 3590, 255);
+}
 
 // The first column's gun list sits a little lower than the others.
 int gunTypeTopTwips(int slot)
@@ -34,123 +44,107 @@ int gunTypeTopTwips(int slot)
     return slot == 0 ? 1320 : 1305;
 }
 
-// What a choice list's height depends on besides its entries: the lists and
-// the one that measures for them are set alike. Every entry is one line of
-// plain text that fits the list's width, so the rows come out alike, and a
-// list measures one row rather than each whenever it lays them out.
-void allowForEntries(QListWidget *list)
+} // namespace
+
+std::vector<ListDesign> frmMain::designLists()
 {
-    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    list->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
-    list->setUniformItemSizes(true);
+    return {{ChoiceLists::armourSteps(), ArmorList},
+            {ChoiceLists::engines(), EngineList},
+            {ChoiceLists::gunTypes(), GunTypeList},
+            {ChoiceLists::ammunition(), BulletsList},
+            {ChoiceLists::rockets(), RocketList}};
 }
 
-QComboBox *choiceBox(QWidget *page, const QString &name, const QRect &geometry, const QStringList &entries,
-                     const QString &accessibleName)
+// A list of the design, named for assistive tools after the caption it stands under.
+QListWidget *frmMain::choiceList(QWidget *page, const QString &name, const QRect &twips, const QStringList &entries,
+                                 const QString &accessibleName)
 {
-    auto *box = place<QComboBox>(page, name, geometry);
+    auto *list = m_twips.place<QListWidget>(page, name, twips);
+    list->setAccessibleName(accessibleName);
+    // Every entry is one line of plain text that fits the list's width, so the
+    // rows come out alike and the list measures one rather than each.
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setUniformItemSizes(true);
+    list->addItems(entries);
+    return list;
+}
+
+QComboBox *frmMain::choiceBox(QWidget *page, const QString &name, const QRect &twips, const QStringList &entries,
+                              const QString &accessibleName)
+{
+    auto *box = m_twips.place<QComboBox>(page, name, twips);
     box->setAccessibleName(accessibleName);
     for (int position = 0; position < entries.size(); ++position)
         box->addItem(entries[position], position);
     return box;
 }
 
-} // namespace
-
-// A page's height is needed before its lists exist, so one list, never shown,
-// measures each set of entries, once: the pages' lists take their heights from
-// it rather than measure again.
-int frmMain::entriesHeight(const QStringList &entries) const
+// The room the pages' controls take: as designed while a page is not built,
+// as settled once it is.
+QSize frmMain::pagesSize() const
 {
-    auto known = m_entriesHeights.constFind(entries);
-    if (known == m_entriesHeights.cend()) {
-        if (!m_standIn) {
-            m_standIn = std::make_unique<QListWidget>();
-            allowForEntries(m_standIn.get());
-        }
-        m_standIn->clear();
-        m_standIn->addItems(entries);
-        known = m_entriesHeights.insert(entries, m_standIn->sizeHint().height());
+    QSize size;
+    for (size_t index = 0; index < Pages.size(); ++index) {
+        const QRect taken = m_built[index] ? SSTab1->widget(int(index))->childrenRect()
+                                           : QRect(0, 0, 0, m_twips.rect(Pages[index].lowest()).bottom() + 1);
+        size = size.expandedTo({taken.right() + 1, taken.bottom() + 1});
     }
-    return *known;
-}
-
-// Where the font's rows need a little more than the design gave, a list grows
-// down into the gap below it, so that every entry stays in sight.
-QRect frmMain::listGeometry(const QRect &design, const QStringList &entries) const
-{
-    return {design.topLeft(), QSize(design.width(), std::max(design.height(), entriesHeight(entries)))};
-}
-
-int frmMain::listBottom(const QRect &design, const QStringList &entries) const
-{
-    return listGeometry(design, entries).bottom() + 1;
-}
-
-// A list named for assistive tools after the caption it stands under.
-QListWidget *frmMain::choiceList(QWidget *page, const QString &name, const QRect &design, const QStringList &entries,
-                                 const QString &accessibleName)
-{
-    auto *list = place<QListWidget>(page, name, listGeometry(design, entries));
-    list->setAccessibleName(accessibleName);
-    allowForEntries(list);
-    list->addItems(entries);
-    return list;
-}
-
-int frmMain::pagesHeight() const
-{
-    int height = 0;
-    for (const Page &page : Pages)
-        height = std::max(height, (this->*page.height)());
-    return height;
+    return size;
 }
 
 void frmMain::createArmorEngineTab(QWidget *page)
 {
-    caption(page, QStringLiteral("lblArmorNose"), m_twips.onTab(180, 540, 3015, 255),
-            QStringLiteral("Armor - Nose            Tail              Wings"));
+    m_twips.caption(page, QStringLiteral("lblArmorNose"), onTab(180, 540, 3015, 255),
+                    QStringLiteral("Armor - Nose            Tail              Wings"));
     const char *names[] = {"lstArmorNose", "lstArmorTail", "lstArmorWings"};
     const char *spokenNames[] = {"Armor - Nose", "Armor - Tail", "Armor - Wings"};
     const int leftTwips[] = {660, 1560, 2400};
     for (Place place : {Nose, Tail, Wings}) {
-        lstArmor[place] = choiceList(page, QLatin1String(names[place]),
-                                     m_twips.onTab(leftTwips[place], ArmorListTopTwips, 435, ArmorListHeightTwips),
-                                     ChoiceLists::armourSteps(), QLatin1String(spokenNames[place]));
+        lstArmor[place] =
+            choiceList(page, QLatin1String(names[place]), onTab(leftTwips[place], ArmorListTopTwips, ArmorList),
+                       ChoiceLists::armourSteps(), QLatin1String(spokenNames[place]));
         connect(lstArmor[place], &QListWidget::currentRowChanged, this, [this, place] { lstArmor_Click(place); });
     }
-    const QLabel *lblEngineType = caption(page, QStringLiteral("lblEngineType"), m_twips.onTab(3600, 540, 975, 255),
-                                          QStringLiteral("Engine Type"));
-    lstEngineType = choiceList(page, QStringLiteral("lstEngineType"), m_twips.onTab(3660, 840, 855, 645),
+    const QLabel *lblEngineType = m_twips.caption(page, QStringLiteral("lblEngineType"), onTab(3600, 540, 975, 255),
+                                                  QStringLiteral("Engine Type"));
+    lstEngineType = choiceList(page, QStringLiteral("lstEngineType"), onTab(3660, 840, EngineList),
                                ChoiceLists::engines(), lblEngineType->text());
     connect(lstEngineType, &QListWidget::currentRowChanged, this, &frmMain::lstEngineType_Click);
-    chkNitro = place<QCheckBox>(page, QStringLiteral("chkNitro"), m_twips.onTab(4920, 840, 795, 315));
+    chkNitro = m_twips.place<QCheckBox>(page, QStringLiteral("chkNitro"), onTab(4920, 840, 795, 315));
     chkNitro->setText(QStringLiteral("Nitro"));
     connect(chkNitro, &QCheckBox::toggled, this, &frmMain::chkNitro_Click);
-    const QLabel *lblPlaneSpeed = caption(page, QStringLiteral("lblPlaneSpeed"), m_twips.onTab(3660, 1800, 915, 195),
-                                          QStringLiteral("Plane Speed"));
-    txtPlaneSpeed = place<QLineEdit>(page, QStringLiteral("txtPlaneSpeed"), m_twips.onTab(3660, 2100, 1335, 285));
+    const QLabel *lblPlaneSpeed = m_twips.caption(page, QStringLiteral("lblPlaneSpeed"), onTab(3660, 1800, 915, 195),
+                                                  QStringLiteral("Plane Speed"));
+    txtPlaneSpeed = m_twips.place<QLineEdit>(page, QStringLiteral("txtPlaneSpeed"), onTab(3660, 2100, 1335, 285));
     txtPlaneSpeed->setReadOnly(true);
     txtPlaneSpeed->setAccessibleName(lblPlaneSpeed->text());
 }
 
 void frmMain::createGunsTab(QWidget *page)
 {
+    QStringList locations;
+    for (int type = 0; type < PlaneTypeCount; ++type) {
+        const auto &typeLocations = m_loadout.catalogue().PlaneTypes(type).GunLocation;
+        locations += QStringList(typeLocations.cbegin(), typeLocations.cend());
+    }
+    const QStringList mounts{mountCaption(Mount::Single), mountCaption(Mount::Twin),
+                             mountCaption(Mount::NotApplicable)};
     for (int slot = 0; slot < GunSlots; ++slot) {
         const int left = slot * GunColumnStepTwips;
-        lblGunLocation[slot] = caption(page, elementName("lblGunLocation", slot),
-                                       m_twips.onTab(240 + left, GunLocationTopTwips, 1695, GunLocationHeightTwips),
-                                       QStringLiteral("Location Not Defined"));
+        lblGunLocation[slot] = m_twips.caption(page, elementName("lblGunLocation", slot), gunLocationDesign(left),
+                                               QStringLiteral("Location Not Defined"));
         lblGunLocation[slot]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        cmdGun[slot] = place<QPushButton>(page, elementName("cmdGun", slot), m_twips.onTab(360 + left, 840, 1455, 375));
+        DesignUnits::allowFor(lblGunLocation[slot], locations);
+        cmdGun[slot] = m_twips.place<QPushButton>(page, elementName("cmdGun", slot), onTab(360 + left, 840, 1455, 375));
         cmdGun[slot]->setText(mountCaption(Mount::NotApplicable));
         cmdGun[slot]->setAutoDefault(true);
-        lstGunType[slot] = choiceList(page, elementName("lstGunType", slot),
-                                      m_twips.onTab(360 + left, gunTypeTopTwips(slot), 1455, GunTypeHeightTwips),
-                                      ChoiceLists::gunTypes(), QStringLiteral("Gun %1").arg(slot + 1));
-        lstBullets[slot] = choiceList(page, elementName("lstBullets", slot),
-                                      m_twips.onTab(360 + left, BulletsTopTwips, 1455, BulletsHeightTwips),
-                                      ChoiceLists::ammunition(), QStringLiteral("Ammo %1").arg(slot + 1));
+        DesignUnits::allowFor(cmdGun[slot], mounts);
+        lstGunType[slot] =
+            choiceList(page, elementName("lstGunType", slot), onTab(360 + left, gunTypeTopTwips(slot), GunTypeList),
+                       ChoiceLists::gunTypes(), QStringLiteral("Gun %1").arg(slot + 1));
+        lstBullets[slot] =
+            choiceList(page, elementName("lstBullets", slot), onTab(360 + left, BulletsTopTwips, BulletsList),
+                       ChoiceLists::ammunition(), QStringLiteral("Ammo %1").arg(slot + 1));
         connect(cmdGun[slot], &QPushButton::clicked, this, [this, slot] { cmdGun_Click(slot); });
         connect(lstGunType[slot], &QListWidget::currentRowChanged, this, [this, slot] { lstGunType_Click(slot); });
         connect(lstBullets[slot], &QListWidget::currentRowChanged, this, [this, slot] { lstBullets_Click(slot); });
@@ -159,62 +153,54 @@ void frmMain::createGunsTab(QWidget *page)
 
 void frmMain::createHardPointsTab(QWidget *page)
 {
-    caption(page, QStringLiteral("lblHPLeft"), m_twips.onTab(240, 480, 5715, 255),
-            QStringLiteral("Left Hard Points") + QString(56, QLatin1Char(' ')) + QStringLiteral("Right Hard Points"));
+    m_twips.caption(page, QStringLiteral("lblHPLeft"), onTab(240, 480, 5715, 255),
+                    QStringLiteral("Left Hard Points") + QString(56, QLatin1Char(' '))
+                        + QStringLiteral("Right Hard Points"));
     struct SideDesign
     {
         const char *count;
         const char *rockets;
         const char *spokenSide;
+        const char *caption;
         int leftTwips;
         int countTopTwips;
     };
-    const SideDesign sides[] = {{"cboHPLeft", "lstLHP", "Left", 120, 780},
-                                {"cboHPRight", "lstRHP", "Right", 3900, 720}};
+    const SideDesign sides[] = {{"cboHPLeft", "lstLHP", "Left", "lblLeftHP", 120, 780},
+                                {"cboHPRight", "lstRHP", "Right", "lblRightHP", 3900, 720}};
     for (Side side : {Left, Right}) {
         const SideDesign &design = sides[side];
-        cboHP[side] = choiceBox(
-            page, QLatin1String(design.count), m_twips.onTab(design.leftTwips, design.countTopTwips, 615, 315),
-            ChoiceLists::hardPointCounts(), QStringLiteral("%1 Hard Points").arg(QLatin1String(design.spokenSide)));
+        const QString spokenSide = QLatin1String(design.spokenSide);
+        cboHP[side] =
+            choiceBox(page, QLatin1String(design.count), onTab(design.leftTwips, design.countTopTwips, 615, 315),
+                      ChoiceLists::hardPointCounts(), QStringLiteral("%1 Hard Points").arg(spokenSide));
         connect(cboHP[side], &QComboBox::currentIndexChanged, this, [this, side] { cboHP_Click(side); });
         for (int k = 0; k < HardPointsPerSide; ++k) {
             QListWidget *list =
                 choiceList(page, elementName(design.rockets, k),
-                           m_twips.onTab(design.leftTwips + k * RocketColumnStepTwips, RocketListTopTwips, 890,
-                                         RocketListHeightTwips),
-                           ChoiceLists::rockets(),
-                           QStringLiteral("%1 Rocket %2").arg(QLatin1String(design.spokenSide)).arg(k + 1));
+                           onTab(design.leftTwips + k * RocketColumnStepTwips, RocketListTopTwips, RocketList),
+                           ChoiceLists::rockets(), QStringLiteral("%1 Rocket %2").arg(spokenSide).arg(k + 1));
             lstHP[side][k] = list;
             connect(list, &QListWidget::currentRowChanged, this, [this, side, k] { lstHP_Click(side, k); });
         }
+        m_twips.caption(page, QLatin1String(design.caption), hardPointCaptionDesign(design.leftTwips),
+                        QStringLiteral("%1 Hard Points").arg(spokenSide));
     }
-    caption(page, QStringLiteral("lblLeftHP"),
-            m_twips.onTab(120, HardPointCaptionTopTwips, 3590, HardPointCaptionHeightTwips),
-            QStringLiteral("Left Hard Points"));
-    caption(page, QStringLiteral("lblRightHP"),
-            m_twips.onTab(3900, HardPointCaptionTopTwips, 3590, HardPointCaptionHeightTwips),
-            QStringLiteral("Right Hard Points"));
 }
 
-// The engine list starts as high as the armour lists and is shorter.
-int frmMain::armorEngineHeight() const
+// The armour lists reach lowest.
+QRect frmMain::armorEngineLowest()
 {
-    return listBottom(m_twips.onTab(0, ArmorListTopTwips, 435, ArmorListHeightTwips), ChoiceLists::armourSteps());
+    return onTab(0, ArmorListTopTwips, ArmorList);
 }
 
-int frmMain::gunsHeight() const
+QRect frmMain::gunsLowest()
 {
-    return std::max(
-        {m_twips.onTab(0, GunLocationTopTwips, 0, GunLocationHeightTwips).bottom() + 1,
-         listBottom(m_twips.onTab(0, gunTypeTopTwips(0), 1455, GunTypeHeightTwips), ChoiceLists::gunTypes()),
-         listBottom(m_twips.onTab(0, BulletsTopTwips, 1455, BulletsHeightTwips), ChoiceLists::ammunition())});
+    return gunLocationDesign(0);
 }
 
-int frmMain::hardPointsHeight() const
+QRect frmMain::hardPointsLowest()
 {
-    return std::max(
-        m_twips.onTab(0, HardPointCaptionTopTwips, 0, HardPointCaptionHeightTwips).bottom() + 1,
-        listBottom(m_twips.onTab(0, RocketListTopTwips, 890, RocketListHeightTwips), ChoiceLists::rockets()));
+    return hardPointCaptionDesign(0);
 }
 
 void frmMain::forward(const std::function<void()> &change)

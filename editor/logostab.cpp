@@ -17,6 +17,12 @@ constexpr int CellStepTwips = 540;
 constexpr int CellSizeTwips = 555;
 constexpr int PaletteTopTwips = 1260;
 
+QRect paletteCellDesign(int logo)
+{
+    return onTab(1620 + (logo % LogoColumns) * CellStepTwips, PaletteTopTwips + (logo / LogoColumns) * CellStepTwips,
+                 CellSizeTwips, CellSizeTwips);
+}
+
 // The logo's picture as the label that shows it should draw it.
 QPixmap logoPicture(int logo, const QWidget *label)
 {
@@ -41,41 +47,36 @@ void frmMain::createLogosTab(QWidget *page)
                                   {"Wing", "imgWing", "lblWing", "chkWing", 5580}};
     for (int p : {Nose, Tail, Wings}) {
         const PlaceDesign &design = places[p];
-        auto *label = place<QLabel>(page, QLatin1String(design.label), m_twips.onTab(design.leftTwips, 420, 555, 195));
-        label->setText(QLatin1String(design.caption));
-        imgPlace[p] = place<QLabel>(page, QLatin1String(design.picture),
-                                    m_twips.onTab(design.leftTwips, 630, CellSizeTwips, CellSizeTwips));
+        m_twips.caption(page, QLatin1String(design.label), onTab(design.leftTwips, 420, 555, 195),
+                        QLatin1String(design.caption));
+        imgPlace[p] = m_twips.place<QLabel>(page, QLatin1String(design.picture),
+                                            onTab(design.leftTwips, 630, CellSizeTwips, CellSizeTwips));
         imgPlace[p]->setAlignment(Qt::AlignCenter);
         imgPlace[p]->setAccessibleName(QStringLiteral("%1 logo").arg(QLatin1String(design.caption)));
         imgPlace[p]->setFrameShape(QFrame::Panel);
         imgPlace[p]->setFrameShadow(QFrame::Sunken);
         chkPlace[p] =
-            place<QCheckBox>(page, QLatin1String(design.check), m_twips.onTab(design.leftTwips + 615, 780, 1215, 255));
+            m_twips.place<QCheckBox>(page, QLatin1String(design.check), onTab(design.leftTwips + 615, 780, 1215, 255));
         chkPlace[p]->setText(QStringLiteral("Re-Assign"));
         chkPlace[p]->setChecked(true);
     }
-    for (int i = 0; i < static_cast<int>(imgLogo.size()); ++i) {
-        const int leftTwips = 1620 + (i % LogoColumns) * CellStepTwips;
-        const int topTwips = PaletteTopTwips + (i / LogoColumns) * CellStepTwips;
-        imgLogo[i] = place<ClickableLabel>(page, elementName("imgLogo", i),
-                                           m_twips.onTab(leftTwips, topTwips, CellSizeTwips, CellSizeTwips));
+    for (int i = 0; i < LogoCount; ++i) {
+        imgLogo[i] = m_twips.place<ClickableLabel>(page, elementName("imgLogo", i), paletteCellDesign(i));
         imgLogo[i]->setAlignment(Qt::AlignCenter);
         imgLogo[i]->setAccessibleName(QStringLiteral("Logo %1").arg(i + 1));
         imgLogo[i]->setPixmap(logoPicture(i, imgLogo[i]));
         connect(imgLogo[i], &ClickableLabel::doubleClicked, this, [this, i] { imgLogo_DblClick(i); });
     }
-    auto *lblLogoHelp =
-        place<QLabel>(page, QStringLiteral("lblLogoHelp"), m_twips.onTab(120, PaletteTopTwips, 1380, 1620));
-    lblLogoHelp->setText(
+    QLabel *lblLogoHelp = m_twips.caption(
+        page, QStringLiteral("lblLogoHelp"), onTab(120, PaletteTopTwips, 1380, 1620),
         QStringLiteral("Select 1 or more Logos to re-assign, and then double click on the Icon you wish to use."));
     lblLogoHelp->setWordWrap(true);
 }
 
 // The palette's last row ends lowest on the page.
-int frmMain::logosHeight() const
+QRect frmMain::logosLowest()
 {
-    const int lastRowTwips = PaletteTopTwips + (static_cast<int>(imgLogo.size()) / LogoColumns - 1) * CellStepTwips;
-    return m_twips.onTab(0, lastRowTwips, 0, CellSizeTwips).bottom() + 1;
+    return paletteCellDesign(LogoCount - 1);
 }
 
 void frmMain::showLogos()

@@ -78,12 +78,12 @@ struct WindowFixture
 
     static QString pair(int x, int y) { return QStringLiteral("%1,%2").arg(x).arg(y); }
 
-    QString expand(QString text) const
+    QString expand(QString text)
     {
         static const QRegularExpression design(QStringLiteral("\\{design (\\d+),(\\d+)\\}"));
-        const DesignUnits units(QApplication::font());
+        // In the window's own units, which only a window made by now can tell.
         for (QRegularExpressionMatch m = design.match(text); m.hasMatch(); m = design.match(text))
-            text.replace(m.capturedStart(), m.capturedLength(), pair(units.x(m.captured(1).toInt()), units.y(m.captured(2).toInt())));
+            text.replace(m.capturedStart(), m.capturedLength(), pair(w().designUnits().x(m.captured(1).toInt()), w().designUnits().y(m.captured(2).toInt())));
         return text.replace(QLatin1String("{dir}"), QDir::toNativeSeparators(dir.path()))
             .replace(QLatin1String("{home}"), QDir::homePath())
             .replace(QLatin1String("{filter}"), FileFilter)

@@ -1,0 +1,192 @@
+#include "ui/twips.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontMetricsF>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStyleOptionComboBox>
+#include <QVariant>
+
+#include <algorithm>
+
+namespace vte {
+
+namespace {
+
+constexpr qreal DesignCellWidth = 6;
+constexpr qreal DesignCellHeight = 13;
+constexpr char DesignProperty[] = "designTwips";
+constexpr char TextsProperty[] = "designTexts";
+
+// The average width as dialog units take it: over the Latin letters.
+qreal averageWidth(const QFontMetricsF &metrics)
+{
+    const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    return metrics.horizontalAdvance(letters) / letters.size();
+}
+
+// The room a list needs to show every entry whole, one a row, with no scroll bar.
+QSize listNeeds(const QListWidget *list)
+{
+    const int frame = 2 * list->frameWidth();
+    return {list->sizeHintForColumn(0) + frame, list->count() * list->sizeHintForRow(0) + frame};
+}
+
+int textWidth(const QWidget *control, const QString &text)
+{
+    return control->fontMetrics().horizontalAdvance(QString(text).remove(QLatin1Char('&')));
+}
+
+// The widest of the texts a control shows now and those it was allowed for.
+int widestText(const QWidget *control, QStringList texts)
+{
+    texts += control->property(TextsProperty).toStringList();
+    int widest = 0;
+    for (const QString &text : texts)
+        widest = std::max(widest, textWidth(control, text));
+    return widest;
+}
+
+int comboNeeds(const QComboBox *box)
+{
+    QStringList entries;
+    for (int i = 0; i < box->count(); ++i)
+        entries << box->itemText(i);
+    QStyleOptionComboBox option;
+    option.initFrom(box);
+    const QSize text(widestText(box, entries), box->fontMetrics().height());
+    return box->style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, box).width();
+}
+
+// What a control needs for its text, where that is more than nothing; a zero
+// leaves the dimension to the design. A control's own minimum counts too, so
+// a window can ask more of a control than its text does.
+QSize textNeeds(const QWidget *control, const QSize &designed)
+{
+    QSize needs;
+    if (const auto *label = qobject_cast<const QLabel *>(control); label && label->pixmap().isNull()) {
+        const int besideText = label->sizeHint().width() - textWidth(label, label->text());
+        needs = label->wordWrap() ? QSize(0, label->heightForWidth(designed.width()))
+                                  : QSize(besideText + widestText(label, {label->text()}), 0);
+    } else if (const auto *check = qobject_cast<const QCheckBox *>(control)) {
+        needs.setWidth(check->sizeHint().width());
+    } else if (const auto *button = qobject_cast<const QPushButton *>(control)) {
+        needs.setWidth(widestText(button, {button->text()})
+                       + 2 * button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button));
+    } else if (const auto *box = qobject_cast<const QComboBox *>(control)) {
+        needs.setWidth(comboNeeds(box));
+    } else if (const auto *list = qobject_cast<const QListWidget *>(control)) {
+        needs = listNeeds(list);
+    }
+    return needs.expandedTo(control->minimumSize());
+}
+
+bool spansMeet(int start1, int end1, int start2, int end2)
+{
+    return start1 < end2 && start2 < end1;
+}
+
+} // namespace
+
+DesignUnits::DesignUnits(const QFont &font, const std::vector<ListDesign> &lists)
+{
+    const QFontMetricsF metrics(font);
+    m_x = std::max<qreal>(1, averageWidth(metrics) / DesignCellWidth);
+    m_y = std::max<qreal>(1, metrics.height() / DesignCellHeight);
+    if (lists.empty())
+        return;
+    QListWidget standIn;
+    standIn.setFont(font);
+    for (const ListDesign &list : lists) {
+        standIn.clear();
+        standIn.addItems(list.entries);
+        const QSize needs = listNeeds(&standIn);
+        m_x = std::max(m_x, needs.width() * qreal(TwipsPerPixel) / list.twips.width());
+        m_y = std::max(m_y, needs.height() * qreal(TwipsPerPixel) / list.twips.height());
+    }
+}
+
+QLabel *DesignUnits::caption(QWidget *parent, const QString &name, const QRect &twips, const QString &text) const
+{
+    auto *label = place<QLabel>(parent, name, twips);
+    label->setText(text);
+    return label;
+}
+
+void DesignUnits::allowFor(QWidget *control, const QStringList &texts)
+{
+    control->setProperty(TextsProperty, texts);
+}
+
+void DesignUnits::keepDesign(QWidget *widget, const QRect &twips) const
+{
+    widget->setProperty(DesignProperty, twips);
+    widget->setGeometry(rect(twips));
+}
+
+QRect DesignUnits::designOf(const QWidget *control)
+{
+    return control->property(DesignProperty).toRect();
+}
+
+QSize DesignUnits::settle(QWidget *parent) const
+{
+    struct Control
+    {
+        QWidget *widget;
+        QRect design; // twips
+        QRect designed;
+        QSize grown;
+        QPoint shift;
+    };
+    std::vector<Control> controls;
+    for (QWidget *child : parent->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+        const QRect design = designOf(child);
+        if (design.isValid()) {
+            const QRect designed = rect(design);
+            controls.push_back(
+                {child, design, designed, designed.size().expandedTo(textNeeds(child, designed.size())), {}});
+        }
+    }
+    // Above it (or left of it) in the design, and reaching over it once grown.
+    const auto above = [](const Control &a, const Control &b) {
+        return a.design.bottom() < b.design.top()
+               && (spansMeet(a.design.left(), a.design.right() + 1, b.design.left(), b.design.right() + 1)
+                   || spansMeet(a.designed.left(), a.designed.left() + a.grown.width(), b.designed.left(),
+                                b.designed.right() + 1));
+    };
+    const auto leftOf = [](const Control &a, const Control &b) {
+        return a.design.right() < b.design.left()
+               && (spansMeet(a.design.top(), a.design.bottom() + 1, b.design.top(), b.design.bottom() + 1)
+                   || spansMeet(a.designed.top(), a.designed.top() + a.grown.height(), b.designed.top(),
+                                b.designed.bottom() + 1));
+    };
+    std::sort(controls.begin(), controls.end(),
+              [](const Control &a, const Control &b) { return a.design.top() < b.design.top(); });
+    for (Control &b : controls) {
+        for (const Control &a : controls) {
+            if (above(a, b))
+                b.shift.setY(std::max(b.shift.y(), a.shift.y() + a.grown.height() - a.designed.height()));
+        }
+    }
+    std::sort(controls.begin(), controls.end(),
+              [](const Control &a, const Control &b) { return a.design.left() < b.design.left(); });
+    for (Control &b : controls) {
+        for (const Control &a : controls) {
+            if (leftOf(a, b))
+                b.shift.setX(std::max(b.shift.x(), a.shift.x() + a.grown.width() - a.designed.width()));
+        }
+    }
+    QRect designedReach;
+    QRect reach;
+    for (const Control &c : controls) {
+        const QRect placed(c.designed.topLeft() + c.shift, c.grown);
+        c.widget->setGeometry(placed);
+        designedReach |= c.designed;
+        reach |= placed;
+    }
+    return {std::max(0, reach.right() - designedReach.right()), std::max(0, reach.bottom() - designedReach.bottom())};
+}
+
+} // namespace vte
