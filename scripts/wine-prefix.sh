@@ -23,6 +23,24 @@ vte_wine_prefix() {
     ) 9>"$WINEPREFIX.lock"
 }
 
+# vte_wine_look LOOK: sets the prefix up as a Windows desktop of that look,
+# once: "tahoma-96" as Wine comes (Tahoma 8 pt at 100 %), "tahoma-144" at
+# 150 % (the LogPixels that Windows' display scaling sets), "dejavu-96" with a
+# wider dialog font, DejaVu Sans 9 pt, close to Segoe UI's metrics, which Wine lacks.
+vte_wine_look() {
+    [ -f "$WINEPREFIX/.vteditor-look" ] && return 0
+    case $1 in
+    tahoma-96) ;;
+    tahoma-144) wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1 ;;
+    # The message font as a LOGFONTW: height -12, weight 400, DEFAULT_CHARSET, face "DejaVu Sans".
+    dejavu-96) wine reg add 'HKCU\Control Panel\Desktop\WindowMetrics' /v MessageFont /t REG_BINARY /f /d \
+        "f4ffffff000000000000000000000000900100000000000100000000440065006a006100560075002000530061006e007300$(printf '%084d' 0)" >/dev/null 2>&1 ;;
+    *) echo "vte_wine_look: no look $1" >&2; return 1 ;;
+    esac
+    wineserver -w
+    touch "$WINEPREFIX/.vteditor-look"
+}
+
 # vte_windows_path PATH: the path as a Windows program sees it, through Wine's drive Z:.
 vte_windows_path() {
     printf 'Z:%s' "$(realpath -m "$1")" | tr / '\\'
