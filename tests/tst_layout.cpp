@@ -173,6 +173,54 @@ private slots:
         problems << overlaps(windows.controls());
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
     }
+
+    // How controls that need more room than their design move the others, at a
+    // scale of one pixel to fifteen twips: a control's minimum size stands for
+    // what its text needs.
+    void settle_data()
+    {
+        QTest::addColumn<QString>("controls"); // "name left,top,width,height [needs w,h]" in twips, ';' between
+        QTest::addColumn<QString>("settled");  // "name x,y,w,h" in pixels, then "reach +w,+h"
+        const auto row = [](const char *name, const char *controls, const char *settled) { QTest::newRow(name) << controls << settled; };
+        row("as designed", "a 0,0,150,150; b 300,0,150,150", "a 0,0,10,10; b 20,0,10,10; reach +0,+0");
+        row("wider moves what is beside", "a 0,0,150,150 needs 15,10; b 300,0,150,150; c 0,300,150,150", "a 0,0,15,10; b 25,0,10,10; c 0,20,10,10; reach +5,+0");
+        row("taller moves what is below", "a 0,0,150,150 needs 10,16; b 300,0,150,150; c 0,300,150,150", "a 0,0,10,16; b 20,0,10,10; c 0,26,10,10; reach +0,+6");
+        row("moves add up along a row", "a 0,0,150,150 needs 15,10; b 300,0,150,150 needs 13,10; c 600,0,150,150", "a 0,0,15,10; b 25,0,13,10; c 48,0,10,10; reach +8,+0");
+        row("the widest above decides", "a 0,0,150,150 needs 10,14; b 300,0,150,150 needs 10,17; c 0,300,450,150", "c 0,27,30,10; reach +0,+7");
+        row("what the design overlaps stays", "frame 0,0,600,600 needs 50,50; a 150,150,150,150; b 750,0,150,150", "frame 0,0,50,50; a 10,10,10,10; b 60,0,10,10; reach +10,+10");
+        row("grown over the corner of what lay below", "a 0,0,150,150 needs 30,25; b 225,300,150,150", "a 0,0,30,25; b 15,35,10,10; reach +5,+15");
+    }
+    void settle()
+    {
+        QFETCH(QString, controls);
+        QFETCH(QString, settled);
+        QFont small;
+        small.setPixelSize(6);
+        const DesignUnits units(small);
+        QWidget parent;
+        const auto numbers = [](const QString &text) {
+            QList<int> values;
+            for (const QString &value : text.split(u','))
+                values << value.toInt();
+            return values;
+        };
+        for (const QString &control : controls.split(u';')) {
+            const QStringList words = control.split(u' ', Qt::SkipEmptyParts);
+            const QList<int> r = numbers(words[1]);
+            auto *widget = units.place<QWidget>(&parent, words[0], {r[0], r[1], r[2], r[3]});
+            if (words.size() > 3)
+                widget->setMinimumSize(numbers(words[3])[0], numbers(words[3])[1]);
+        }
+        const QSize reach = units.settle(&parent);
+        QStringList shown;
+        for (const QString &expected : settled.split(u';')) {
+            const QString name = expected.trimmed().section(u' ', 0, 0);
+            const QRect at = name == u"reach" ? QRect() : parent.findChild<QWidget *>(name)->geometry();
+            shown << (name == u"reach" ? QStringLiteral("reach +%1,+%2").arg(reach.width()).arg(reach.height())
+                                       : QStringLiteral("%1 %2,%3,%4,%5").arg(name).arg(at.x()).arg(at.y()).arg(at.width()).arg(at.height()));
+        }
+        QCOMPARE(shown.join(QStringLiteral("; ")), settled);
+    }
 };
 
 QTEST_MAIN(TestLayout)

@@ -82,9 +82,10 @@ QSize textNeeds(const QWidget *control, const QSize &designed)
     return needs.expandedTo(control->minimumSize());
 }
 
-bool spansMeet(int start1, int end1, int start2, int end2)
+// Whether two spans, each from its first to its last pixel or twip, share one.
+bool spansMeet(int first1, int last1, int first2, int last2)
 {
-    return start1 < end2 && start2 < end1;
+    return first1 <= last2 && first2 <= last1;
 }
 
 } // namespace
@@ -149,18 +150,18 @@ QSize DesignUnits::settle(QWidget *parent) const
                 {child, design, designed, designed.size().expandedTo(textNeeds(child, designed.size())), {}});
         }
     }
-    // Above it (or left of it) in the design, and reaching over it once grown.
-    const auto above = [](const Control &a, const Control &b) {
+    const auto placed = [](const Control &c) { return QRect(c.designed.topLeft() + c.shift, c.grown); };
+    // Above it in the design, in a column of its own there or where both stand once grown.
+    const auto above = [&](const Control &a, const Control &b) {
         return a.design.bottom() < b.design.top()
-               && (spansMeet(a.design.left(), a.design.right() + 1, b.design.left(), b.design.right() + 1)
-                   || spansMeet(a.designed.left(), a.designed.left() + a.grown.width(), b.designed.left(),
-                                b.designed.right() + 1));
+               && (spansMeet(a.design.left(), a.design.right(), b.design.left(), b.design.right())
+                   || spansMeet(placed(a).left(), placed(a).right(), placed(b).left(), placed(b).right()));
     };
-    const auto leftOf = [](const Control &a, const Control &b) {
+    // Left of it in the design, in its row there or where both stand once moved down.
+    const auto leftOf = [&](const Control &a, const Control &b) {
         return a.design.right() < b.design.left()
-               && (spansMeet(a.design.top(), a.design.bottom() + 1, b.design.top(), b.design.bottom() + 1)
-                   || spansMeet(a.designed.top(), a.designed.top() + a.grown.height(), b.designed.top(),
-                                b.designed.bottom() + 1));
+               && (spansMeet(a.design.top(), a.design.bottom(), b.design.top(), b.design.bottom())
+                   || spansMeet(placed(a).top(), placed(a).bottom(), placed(b).top(), placed(b).bottom()));
     };
     std::sort(controls.begin(), controls.end(),
               [](const Control &a, const Control &b) { return a.design.top() < b.design.top(); });
@@ -181,10 +182,9 @@ QSize DesignUnits::settle(QWidget *parent) const
     QRect designedReach;
     QRect reach;
     for (const Control &c : controls) {
-        const QRect placed(c.designed.topLeft() + c.shift, c.grown);
-        c.widget->setGeometry(placed);
+        c.widget->setGeometry(placed(c));
         designedReach |= c.designed;
-        reach |= placed;
+        reach |= placed(c);
     }
     return {std::max(0, reach.right() - designedReach.right()), std::max(0, reach.bottom() - designedReach.bottom())};
 }
