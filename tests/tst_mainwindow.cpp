@@ -275,12 +275,14 @@ void TestMainWindow::window_data()
 
 void TestMainWindow::realDialogs_data()
 {
-    QTest::addColumn<QString>("call"); // a notice, or a question with ("question?") or without its icon
+    QTest::addColumn<QString>("call"); // a notice, a question with ("question?") or without its icon, or the closing question
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("expected"); // the box as shown, then the answer
     QTest::newRow("notice") << "notice" << "Return" << "VTEditor: Text [OK] icon 0 default  -> no";
-    QTest::newRow("question: Enter answers No") << "question" << "Return" << "VTEditor: Text [&Yes &No] icon 0 default &No -> no";
-    QTest::newRow("question: Y answers Yes") << "question?" << "Y" << "VTEditor: Text [&Yes &No] icon 4 default &No -> yes";
+    QTest::newRow("question: Enter answers No") << "question" << "Return" << "VTEditor: Text [&No &Yes] icon 0 default &No -> no";
+    QTest::newRow("question: Y answers Yes") << "question?" << "Y" << "VTEditor: Text [&No &Yes] icon 4 default &No -> yes";
+    for (const auto &[key, answer] : {std::pair{"Return", "export"}, {"D", "discard"}, {"Esc", "cancel"}})
+        QTest::addRow("closing: %s", key) << "closing" << key << QStringLiteral("VTEditor: Text [&Discard &Export Cancel] icon 4 default &Export -> %1").arg(answer);
 }
 
 // The program's own message boxes, answered by a key as a user would.
@@ -297,6 +299,7 @@ void TestMainWindow::realDialogs()
         QStringList buttons;
         for (const QAbstractButton *button : box->buttons())
             buttons << button->text();
+        buttons.sort(); // in whatever order the platform lays them out
         seen = QStringLiteral("%1: %2 [%3] icon %4 default %5")
                    .arg(box->windowTitle(), box->text(), buttons.join(QLatin1Char(' ')))
                    .arg(box->icon())
@@ -304,12 +307,14 @@ void TestMainWindow::realDialogs()
         QTest::keySequence(box, QKeySequence(key));
     });
     const QString title = QStringLiteral("VTEditor"), text = QStringLiteral("Text");
-    bool yes = false;
+    QString answer = QStringLiteral("no");
     if (call == QLatin1String("notice"))
         dialogs.message(&parent, text, title);
-    else
-        yes = dialogs.question(&parent, text, title, call.endsWith('?') ? Dialogs::Icon::Question : Dialogs::Icon::None);
-    QCOMPARE(seen + QStringLiteral(" -> ") + (yes ? "yes" : "no"), expected);
+    else if (call == QLatin1String("closing"))
+        answer = QStringList{"export", "discard", "cancel"}[int(dialogs.closingQuestion(&parent, text, title))];
+    else if (dialogs.question(&parent, text, title, call.endsWith('?') ? Dialogs::Icon::Question : Dialogs::Icon::None))
+        answer = QStringLiteral("yes");
+    QCOMPARE(seen + QStringLiteral(" -> ") + answer, expected);
 }
 
 // Every picture drawn by scripts/draw-pictures.py (which checks each GIF's
