@@ -249,6 +249,7 @@ void TestMainWindow::window_data()
     row("closing unexported work: Discard", {"lstArmorNose=3", "> discard", "close"}, {modals({Closing}), "@Settings/Display=0"});
     row("closing unexported work: Export", {"txtPlaneName=Kite", "> export", "> {dir}/Kite", "close"}, {modals({Closing, "save Save: Kite in  [{filter}]"}), "size:Kite=204", "@Settings/Display=0"});
     row("closing unexported work: Export refused", {"lstArmorNose=3", "> export", "close"}, {modals({Closing, "message VTEditor: Plane Name Required"}), "@writes="});
+    row("closing unexported work: Export not written", {"txtPlaneName=Kite", "> export", "> {dir}", "close"}, {modals({Closing, "save Save: Kite in  [{filter}]", "message VTEditor: Plane File Could Not Be Written\nNot a regular file"}), "@writes="});
     row("closing after undoing all asks nothing", {"lstArmorNose=3", "mnuEditUndo", "close"}, {"@Settings/Display=0"});
     row("copy and paste a plane code", {"txtPlaneName=Kite", "cboPlaneType=2", "mnuEditCopyCode", "mnuFileNew", "mnuEditPasteCode"}, {"PlaneName=Kite", "PlaneType=2", "sbStatusBar.Status=Plane Code Copied", "mnuEditUndo=&Undo Paste Plane Code"});
     row("copy refused, paste of no code", {"clip Kite", "mnuEditCopyCode", "mnuEditPasteCode"}, {modals({"message VTEditor: Plane Name Required", "message VTEditor: Plane Code Incorrect\nIt does not start with VTP1:"}), "clipboard=Kite", "sbStatusBar.Status=Status"});
