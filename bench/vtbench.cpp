@@ -1,6 +1,6 @@
 // Prints the editor's costs next to their floors: start-up and memory against
 // a minimal Qt window, re-colouring against a plain image copy and a naive
-// per-pixel loop, and one plane file's open and export.
+// per-pixel loop, one plane file's open and export, and one undo step's memory.
 //
 //   vtbench [runs]        runs of each program for start-up and memory (default 101:
 //                         single starts spread over a quarter of their time on a
@@ -9,6 +9,7 @@
 // Start-up is timed on the X server of DISPLAY, as a user starts the editor
 // (xvfb-run provides one), and on Qt's offscreen platform, where drawing costs
 // nothing and the editor's own work stands out.
+#include "catalogue/loadouthistory.h"
 #include "catalogue/planecatalogue.h"
 #include "catalogue/planeselections.h"
 #include "paint/recolor.h"
@@ -30,6 +31,7 @@
 #include <vector>
 
 #include <fcntl.h>
+#include <malloc.h>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -268,6 +270,21 @@ void planeFiles()
     printRow("export (encode + atomic write)", save, "us");
 }
 
+// The heap that a full history holds, per step: each step keeps the
+// loadout's state before and after its change.
+void undoSteps()
+{
+    vte::Loadout loadout;
+    vte::LoadoutHistory history(loadout);
+    const std::size_t before = mallinfo2().uordblks;
+    for (int i = 0; i < vte::LoadoutHistory::Limit; ++i)
+        history.change(QStringLiteral("Armor - Nose"), [i](vte::Loadout &l) { l.chooseArmor(vte::Nose, i % 2); });
+    const std::size_t held = mallinfo2().uordblks - before;
+    std::printf("Undo history, %d steps (its limit)\n", history.stack().count());
+    std::printf("  %-34s %10.0f bytes\n", "heap held per step", double(held) / history.stack().count());
+    std::printf("  %-34s %10zu bytes\n", "sizeof(Loadout::State)", sizeof(vte::Loadout::State));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -285,5 +302,6 @@ int main(int argc, char *argv[])
     startUpAndMemory(runs, "offscreen");
     recolouring();
     planeFiles();
+    undoSteps();
     return 0;
 }

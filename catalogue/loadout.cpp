@@ -17,8 +17,8 @@ Loadout::Loadout()
 
 void Loadout::load(const PlaneSelections &plane)
 {
-    m_plane = plane;
-    m_plane.PlaneName.truncate(MaxPlaneNameLength);
+    m_state.plane = plane;
+    m_state.plane.PlaneName.truncate(MaxPlaneNameLength);
     UpdateGunButtons();
     FillSchemes();
     for (Side side : {Left, Right})
@@ -27,14 +27,20 @@ void Loadout::load(const PlaneSelections &plane)
         applyGunType(slot, true);
 }
 
+void Loadout::open(const PlaneSelections &plane, qint32 storedWeight)
+{
+    load(plane);
+    m_state.storedWeight = storedWeight;
+}
+
 void Loadout::ResetPlane()
 {
     PlaneSelections plane = defaultPlane();
-    plane.PlaneName = m_plane.PlaneName;
-    plane.Color = m_plane.Color;
-    plane.Logo = m_plane.Logo;
+    plane.PlaneName = m_state.plane.PlaneName;
+    plane.Color = m_state.plane.Color;
+    plane.Logo = m_state.plane.Logo;
     // The gun-mount flags belong to the last load; nothing reads them until the next.
-    plane.SingleTwin = m_plane.SingleTwin;
+    plane.SingleTwin = m_state.plane.SingleTwin;
     load(plane);
 }
 
@@ -43,10 +49,10 @@ void Loadout::ResetPlane()
 void Loadout::UpdateGunButtons()
 {
     for (int slot = GunSlots - 1; slot >= 0; --slot) {
-        if (m_plane.SingleTwin & (1 << slot))
-            m_plane.Mounts[slot] = Mount::Twin;
+        if (m_state.plane.SingleTwin & (1 << slot))
+            m_state.plane.Mounts[slot] = Mount::Twin;
         else
-            m_plane.Mounts[slot] = gunSlotInUse(slot) ? Mount::Single : Mount::NotApplicable;
+            m_state.plane.Mounts[slot] = gunSlotInUse(slot) ? Mount::Single : Mount::NotApplicable;
     }
 }
 
@@ -56,7 +62,7 @@ void Loadout::FillSchemes()
     const PlaneTypeEntry &entry = planeType();
     int position = 0;
     for (int i = 0; i < entry.schemeCount(); ++i) {
-        if (entry.Schemes[i] == m_plane.ColorScheme)
+        if (entry.Schemes[i] == m_state.plane.ColorScheme)
             position = i;
     }
     chooseScheme(position);
@@ -73,32 +79,32 @@ QStringList Loadout::schemeNames() const
 
 void Loadout::choosePlaneType(int type)
 {
-    if (type == m_plane.PlaneType || type < 0 || type >= PlaneTypeCount)
+    if (type == m_state.plane.PlaneType || type < 0 || type >= PlaneTypeCount)
         return;
-    m_plane.PlaneType = static_cast<qint16>(type);
-    m_plane.ColorScheme = DefaultScheme;
+    m_state.plane.PlaneType = static_cast<qint16>(type);
+    m_state.plane.ColorScheme = DefaultScheme;
     FillSchemes();
 }
 
 void Loadout::chooseArmor(Place place, int step)
 {
-    m_plane.Armor[place] = static_cast<qint16>(step);
+    m_state.plane.Armor[place] = static_cast<qint16>(step);
 }
 
 void Loadout::chooseEngine(int engine)
 {
-    m_plane.EngineType = static_cast<qint16>(engine);
+    m_state.plane.EngineType = static_cast<qint16>(engine);
 }
 
 void Loadout::chooseNitro(bool nitro)
 {
-    m_plane.Nitro = nitro;
+    m_state.plane.Nitro = nitro;
 }
 
 void Loadout::chooseGunType(int slot, int gun)
 {
     const bool hadGun = gunSlotInUse(slot);
-    m_plane.GunType[slot] = static_cast<qint16>(gun);
+    m_state.plane.GunType[slot] = static_cast<qint16>(gun);
     applyGunType(slot, hadGun);
 }
 
@@ -106,29 +112,29 @@ void Loadout::chooseGunType(int slot, int gun)
 // its first gun starts twin-mounted with "Dum Dum".
 void Loadout::applyGunType(int slot, bool hadGun)
 {
-    Mount &mount = m_plane.Mounts[slot];
-    if (m_plane.GunType[slot] == NoGun) {
+    Mount &mount = m_state.plane.Mounts[slot];
+    if (m_state.plane.GunType[slot] == NoGun) {
         mount = Mount::NotApplicable;
-        m_plane.Bullets[slot] = NoAmmunition;
+        m_state.plane.Bullets[slot] = NoAmmunition;
         return;
     }
     if (mount == Mount::NotApplicable)
         mount = Mount::Twin;
     if (!hadGun)
-        m_plane.Bullets[slot] = DumDum;
+        m_state.plane.Bullets[slot] = DumDum;
 }
 
 void Loadout::chooseBullets(int slot, int bullets)
 {
     if (gunSlotInUse(slot))
-        m_plane.Bullets[slot] = static_cast<qint16>(bullets);
+        m_state.plane.Bullets[slot] = static_cast<qint16>(bullets);
 }
 
 std::optional<Refusal> Loadout::pressGunButton(int slot)
 {
     if (!gunSlotInUse(slot))
         return Refusal{QStringLiteral("Please select a Gun first"), QStringLiteral("Gun Selection Required")};
-    Mount &mount = m_plane.Mounts[slot];
+    Mount &mount = m_state.plane.Mounts[slot];
     mount = mount == Mount::Single ? Mount::Twin : Mount::Single;
     return std::nullopt;
 }
@@ -137,46 +143,52 @@ void Loadout::chooseHardPoints(Side side, int count)
 {
     if (count < 0 || count > HardPointsPerSide)
         return;
-    m_plane.HP[side] = static_cast<qint16>(count);
+    m_state.plane.HP[side] = static_cast<qint16>(count);
     applyHardPointCount(side);
 }
 
 void Loadout::applyHardPointCount(Side side)
 {
-    for (int k = m_plane.HP[side]; k < HardPointsPerSide; ++k)
-        m_plane.HardPoint[side][k] = NoRocket;
+    for (int k = m_state.plane.HP[side]; k < HardPointsPerSide; ++k)
+        m_state.plane.HardPoint[side][k] = NoRocket;
 }
 
 void Loadout::chooseRocket(Side side, int hardPoint, int rocket)
 {
     if (hardPointInUse(side, hardPoint))
-        m_plane.HardPoint[side][hardPoint] = static_cast<qint16>(rocket);
+        m_state.plane.HardPoint[side][hardPoint] = static_cast<qint16>(rocket);
 }
 
 void Loadout::chooseScheme(int position)
 {
     if (position < 0 || position >= planeType().schemeCount())
         return;
-    m_schemePosition = position;
-    m_plane.ColorScheme = planeType().Schemes[position];
+    m_state.schemePosition = position;
+    m_state.plane.ColorScheme = planeType().Schemes[position];
 }
 
 void Loadout::setPlaneName(const QString &name)
 {
-    m_plane.PlaneName = name.left(MaxPlaneNameLength);
+    m_state.plane.PlaneName = name.left(MaxPlaneNameLength);
 }
 
 void Loadout::setColor(int swatch, quint32 colour)
 {
-    m_plane.Color[swatch] = colour;
+    m_state.plane.Color[swatch] = colour;
 }
 
-bool Loadout::assignLogo(int logo, const std::array<bool, 3> &places)
+void Loadout::tickReassign(Place place, bool ticked)
+{
+    m_state.reassign[place] = ticked;
+}
+
+bool Loadout::assignLogo(int logo)
 {
     bool assigned = false;
     for (int place : {Nose, Tail, Wings}) {
-        if (places[place]) {
-            m_plane.Logo[place] = static_cast<qint16>(logo);
+        if (m_state.reassign[place]) {
+            m_state.plane.Logo[place] = static_cast<qint16>(logo);
+            m_state.reassign[place] = false;
             assigned = true;
         }
     }
@@ -185,7 +197,7 @@ bool Loadout::assignLogo(int logo, const std::array<bool, 3> &places)
 
 std::optional<QString> Loadout::exportRefusal() const
 {
-    if (m_plane.PlaneName.isEmpty())
+    if (m_state.plane.PlaneName.isEmpty())
         return QStringLiteral("Plane Name Required");
     if (weights().overWeight())
         return Weights::overWeightRefusal();

@@ -29,6 +29,20 @@ struct Refusal
 class Loadout
 {
 public:
+    // Everything of the loadout that the window shows, so that putting a
+    // state back shows exactly what was shown, without running a rule again.
+    struct State
+    {
+        PlaneSelections plane;
+        int schemePosition = 0;
+        // The total weight stored in the plane file opened last.
+        std::optional<qint32> storedWeight;
+        // The places ticked for the next logo.
+        std::array<bool, 3> reassign{true, true, true};
+
+        bool operator==(const State &) const = default;
+    };
+
     // The default plane, as the window shows it at start-up.
     Loadout();
 
@@ -37,6 +51,8 @@ public:
     // rockets only on hard points in use. A slot that arrives with a gun keeps
     // the ammunition it arrives with.
     void load(const PlaneSelections &plane);
+    // Loads a plane file's loadout, with the weight the file stores.
+    void open(const PlaneSelections &plane, qint32 storedWeight);
     // Back to the default plane, keeping the name, the paint and the logos.
     void ResetPlane();
 
@@ -53,28 +69,35 @@ public:
     void chooseScheme(int position);
     void setPlaneName(const QString &name);
     void setColor(int swatch, quint32 colour);
-    // Gives the logo to every place ticked for re-assignment; false when none is.
-    bool assignLogo(int logo, const std::array<bool, 3> &places);
+    void tickReassign(Place place, bool ticked);
+    // Gives the logo to every place ticked for re-assignment and clears their
+    // ticks; false when none is ticked.
+    bool assignLogo(int logo);
+
+    const State &snapshot() const { return m_state; }
+    void restore(const State &state) { m_state = state; }
 
     const PlaneCatalogue &catalogue() const { return m_catalogue; }
-    const PlaneTypeEntry &planeType() const { return m_catalogue.PlaneTypes(m_plane.PlaneType); }
+    const PlaneTypeEntry &planeType() const { return m_catalogue.PlaneTypes(m_state.plane.PlaneType); }
     // Every item, mounts included, ColorScheme the scheme shown; SingleTwin is
     // the value last loaded.
-    const PlaneSelections &selections() const { return m_plane; }
+    const PlaneSelections &selections() const { return m_state.plane; }
+    std::optional<qint32> storedWeight() const { return m_state.storedWeight; }
+    const std::array<bool, 3> &reassign() const { return m_state.reassign; }
 
-    bool gunSlotInUse(int slot) const { return m_plane.GunType[slot] != NoGun; }
-    bool hardPointInUse(Side side, int hardPoint) const { return hardPoint < m_plane.HP[side]; }
+    bool gunSlotInUse(int slot) const { return m_state.plane.GunType[slot] != NoGun; }
+    bool hardPointInUse(Side side, int hardPoint) const { return hardPoint < m_state.plane.HP[side]; }
 
-    Weights weights() const { return computeWeights(m_catalogue, m_plane); }
-    QString speed() const { return speedText(m_catalogue, m_plane); }
+    Weights weights() const { return computeWeights(m_catalogue, m_state.plane); }
+    QString speed() const { return speedText(m_catalogue, m_state.plane); }
 
     // The scheme list of the plane type and the position selected in it.
     QStringList schemeNames() const;
-    int schemePosition() const { return m_schemePosition; }
+    int schemePosition() const { return m_state.schemePosition; }
     // The scheme number stored for the selected position.
-    int selectedScheme() const { return m_plane.ColorScheme; }
+    int selectedScheme() const { return m_state.plane.ColorScheme; }
     // 1-based number of the scheme picture for the selected position.
-    int previewPicture() const { return planeType().Pictures[m_schemePosition]; }
+    int previewPicture() const { return planeType().Pictures[m_state.schemePosition]; }
 
     // Why this loadout cannot be exported, if it cannot.
     std::optional<QString> exportRefusal() const;
@@ -86,8 +109,7 @@ private:
     void applyGunType(int slot, bool hadGun);
 
     const PlaneCatalogue &m_catalogue;
-    PlaneSelections m_plane;
-    int m_schemePosition = 0;
+    State m_state;
 };
 
 } // namespace vte

@@ -128,11 +128,8 @@ void frmMain::RecolorPreview()
 
 void frmMain::cboSchemes_Click()
 {
-    if (Loading)
-        return;
-    m_loadout.chooseScheme(cboSchemes->currentIndex());
-    showSchemePicture();
-    RecolorPreview();
+    if (forward(cboSchemes->accessibleName(), [&](Loadout &l) { l.chooseScheme(cboSchemes->currentIndex()); }))
+        RecolorPreview();
 }
 
 void frmMain::cmdRedraw_Click()
@@ -148,12 +145,8 @@ void frmMain::lblColor_DblClick(int swatch)
         m_dialogs.message(this, QStringLiteral("Cancelled"), QStringLiteral("Color Selection"));
         return;
     }
-    const quint32 colour = storedFromRgb(chosen->rgb());
-    if (colour == current)
-        return;
-    m_loadout.setColor(swatch, colour);
-    showPaint();
-    RecolorPreview();
+    if (forward(lblColor[swatch]->text(), [&](Loadout &l) { l.setColor(swatch, storedFromRgb(chosen->rgb())); }))
+        RecolorPreview();
 }
 
 } // namespace vte

@@ -4,6 +4,7 @@
 
 #include "editor/console.h"
 #include "library/planetext.h"
+#include "planefile/planecode.h"
 #include "planefile/planefileio.h"
 #include "ui/apptitle.h"
 #include "version.h"
@@ -90,6 +91,25 @@ int check(const QStringList &paths)
     return status;
 }
 
+// Just the code of a file named alone; "path: code" lines for several or a
+// folder; "path: refusal" lines, as --check writes them, for refused files.
+int code(const QStringList &paths)
+{
+    const QStringList files = planeFiles(paths);
+    const bool alone = paths.size() == 1 && !QFileInfo(paths.front()).isDir();
+    int status = 0;
+    QString report;
+    for (const QString &file : files) {
+        const BuiltRecord built = reexportPlaneFile(file);
+        if (!built.record)
+            status = Refused;
+        const QString line = built.record ? planeCode(*built.record) : oneLine(built.refusal);
+        report += (alone && built.record ? line : QStringLiteral("%1: %2").arg(file, line)) + QLatin1Char('\n');
+    }
+    put(stdout, report);
+    return status;
+}
+
 // Documents are small. Reading stops a little past that, so that a device
 // such as /dev/zero cannot fill the memory.
 constexpr qsizetype MaxDocumentSize = 1 << 20;
@@ -115,7 +135,9 @@ int refuse(const QString &path, const QString &message)
 int build(const QString &documentPath, const QString &output)
 {
     QFile in(documentPath);
-    if (!in.open(QIODevice::ReadOnly))
+    const bool opened =
+        documentPath == QLatin1String("-") ? in.open(stdin, QIODevice::ReadOnly) : in.open(QIODevice::ReadOnly);
+    if (!opened)
         return refuse(documentPath, in.errorString());
     const std::optional<QByteArray> document = readDocument(in);
     if (!document)
@@ -133,9 +155,11 @@ struct Options
     QCommandLineOption json{QStringLiteral("json"), QStringLiteral("With --print: print JSON instead.")};
     QCommandLineOption check{QStringLiteral("check"),
                              QStringLiteral("Check each file; exit status 1 if any is refused.")};
-    QCommandLineOption build{QStringLiteral("build"),
-                             QStringLiteral("Make a plane file from a JSON document (with --output)."),
-                             QStringLiteral("json")};
+    QCommandLineOption code{QStringLiteral("code"), QStringLiteral("Print the plane code of each file.")};
+    QCommandLineOption build{
+        QStringLiteral("build"),
+        QStringLiteral("Make a plane file from a JSON document or a plane code, - for standard input (with --output)."),
+        QStringLiteral("file")};
     QCommandLineOption output{QStringLiteral("output"), QStringLiteral("The plane file --build writes."),
                               QStringLiteral("file")};
 };
@@ -145,16 +169,17 @@ QString misuse(const QCommandLineParser &parser, const Options &options)
 {
     const bool printing = parser.isSet(options.print);
     const bool building = parser.isSet(options.build);
+    const bool listing = printing || parser.isSet(options.check) || parser.isSet(options.code);
     const bool withFiles = !parser.positionalArguments().isEmpty();
-    if (printing + parser.isSet(options.check) + building > 1)
-        return QStringLiteral("--print, --check and --build go one at a time");
+    if (printing + parser.isSet(options.check) + parser.isSet(options.code) + building > 1)
+        return QStringLiteral("--print, --check, --code and --build go one at a time");
     if (parser.isSet(options.json) && !printing)
         return QStringLiteral("--json goes with --print");
     if (parser.isSet(options.output) != building)
         return QStringLiteral("--build and --output go together");
     if (building && withFiles)
         return QStringLiteral("--build takes no other file");
-    if ((printing || parser.isSet(options.check)) && !withFiles)
+    if (listing && !withFiles)
         return QStringLiteral("name at least one file or folder");
     return {};
 }
@@ -166,6 +191,8 @@ std::optional<int> runCommand(const QCommandLineParser &parser, const Options &o
         return print(paths, parser.isSet(options.json));
     if (parser.isSet(options.check))
         return check(paths);
+    if (parser.isSet(options.code))
+        return code(paths);
     if (parser.isSet(options.build))
         return build(parser.value(options.build), parser.value(options.output));
     return std::nullopt;
@@ -190,10 +217,10 @@ CommandLine runCommandLine(int argc, char *argv[])
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const Options options;
-    parser.addOptions({options.print, options.json, options.check, options.build, options.output});
+    parser.addOptions({options.print, options.json, options.check, options.code, options.build, options.output});
     parser.addPositionalArgument(
         QStringLiteral("file"),
-        QStringLiteral("A plane file to open at start; with --print and --check, files and folders."),
+        QStringLiteral("A plane file to open at start; with --print, --check and --code, files and folders."),
         QStringLiteral("[file...]"));
 
     if (!parser.parse(QCoreApplication::arguments()))

@@ -14,7 +14,7 @@ struct CommandLine
 
 // Names the application and reads the arguments before any window system is
 // touched, so --help, --version and the commands on plane files (--print,
-// --check, --build) run without a display. Those run to their end here.
+// --check, --code, --build) run without a display. Those run to their end here.
 CommandLine runCommandLine(int argc, char *argv[]);
 
 } // namespace vte

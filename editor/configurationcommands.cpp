@@ -42,6 +42,7 @@ void frmMain::SaveConfiguration(int slot)
     writeConfiguration(m_store, slot, name, m_loadout.catalogue(), m_loadout.selections(), m_loadout.schemePosition());
     if (!flushStore(StoreFailure))
         return;
+    m_history.stack().setClean();
     setConfigurationCaptions(slot, name);
     m_dialogs.message(this, QStringLiteral("Plane Settings Saved"), ApplicationTitle);
 }
@@ -66,8 +67,8 @@ void frmMain::LoadConfiguration(int slot)
     PlaneSelections plane = readConfiguration(
         m_store, slot, [this](const QString &message) { m_dialogs.message(this, message, ApplicationTitle); });
     plane.PlaneName = QStringLiteral("Default Plane");
-    m_loadout.load(plane);
-    ChangePlane();
+    replaceLoadout(QStringLiteral("Load Configuration"), [&plane](Loadout &l) { l.load(plane); });
+    m_history.stack().setClean();
     m_dialogs.message(this, QStringLiteral("Plane Settings Loaded"), ApplicationTitle);
 }
 

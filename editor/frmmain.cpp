@@ -17,6 +17,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDate>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -30,6 +31,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
+#include <QUndoStack>
 #include <QValidator>
 
 #include <algorithm>
@@ -63,6 +65,23 @@ public:
     State validate(QString &input, int &) const override
     {
         return std::all_of(input.cbegin(), input.cend(), isCp1252Storable) ? Acceptable : Invalid;
+    }
+};
+
+// The name box would take Undo and Redo for its own typing; they go to the
+// window's history instead, where the name's edits are steps like any other.
+class HistoryKeys final : public QObject
+{
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::ShortcutOverride) {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo))
+                return true;
+        }
+        return QObject::eventFilter(watched, event);
     }
 };
 
@@ -122,7 +141,9 @@ frmMain::frmMain(SettingsStore &store, Dialogs &dialogs, SystemInfoHost &systemI
 {
     initPictures();
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Vantorel Plane Editor"));
+    setWindowTitle(QStringLiteral("Vantorel Plane Editor[*]"));
+    connect(&m_history.stack(), &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
+    connect(&m_history, &LoadoutHistory::restored, this, &frmMain::ChangePlane);
     QIcon icon;
     // Sizes a title bar, task bar or task switcher asks for; the larger ones
     // cost start-up time and are for the desktop entry and installer.
@@ -175,6 +196,10 @@ void frmMain::createMenus()
     connect(mnuFileSaveAs, &QAction::triggered, this, &frmMain::mnuFileSaveAs_Click);
     connect(mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
 
+    QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    nameMenu(edit, "mnuEdit");
+    createEditMenu(edit);
+
     QMenu *tools = menuBar()->addMenu(QStringLiteral("&Tools"));
     nameMenu(tools, "mnuTools");
     struct Submenu
@@ -211,6 +236,28 @@ void frmMain::createMenus()
     connect(mnuHelpAbout, &QAction::triggered, this, &frmMain::mnuHelpAbout_Click);
 }
 
+// Undo and Redo are the history's own actions, which name the step they take.
+void frmMain::createEditMenu(QMenu *edit)
+{
+    const auto addItem = [edit](QAction *action, const char *name, const QList<QKeySequence> &keys) {
+        action->setObjectName(QLatin1String(name));
+        action->setShortcuts(keys);
+        edit->addAction(action);
+        return action;
+    };
+    addItem(m_history.stack().createUndoAction(this, QStringLiteral("&Undo")), "mnuEditUndo",
+            QKeySequence::keyBindings(QKeySequence::Undo));
+    addItem(m_history.stack().createRedoAction(this, QStringLiteral("&Redo")), "mnuEditRedo",
+            QKeySequence::keyBindings(QKeySequence::Redo));
+    edit->addSeparator()->setObjectName(QStringLiteral("mnuEditBar0"));
+    QAction *copy = addItem(new QAction(QStringLiteral("&Copy Plane Code"), this), "mnuEditCopyCode",
+                            {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)});
+    QAction *paste = addItem(new QAction(QStringLiteral("&Paste Plane Code"), this), "mnuEditPasteCode",
+                             {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)});
+    connect(copy, &QAction::triggered, this, &frmMain::mnuEditCopyCode_Click);
+    connect(paste, &QAction::triggered, this, &frmMain::mnuEditPasteCode_Click);
+}
+
 void frmMain::createToolBar()
 {
     tbToolBar = addToolBar(QStringLiteral("Toolbar"));
@@ -245,13 +292,13 @@ void frmMain::createStatusBar()
     QStatusBar *bar = statusBar();
     bar->setObjectName(QStringLiteral("sbStatusBar"));
     bar->setAccessibleName(QStringLiteral("Status bar"));
-    auto *status = new QLabel(QStringLiteral("Status"), bar);
+    sbStatusText = new QLabel(QStringLiteral("Status"), bar);
     auto *date = new QLabel(bar);
     auto *time = new QLabel(bar);
-    status->setObjectName(QStringLiteral("sbStatusBar.Status"));
+    sbStatusText->setObjectName(QStringLiteral("sbStatusBar.Status"));
     date->setObjectName(QStringLiteral("sbStatusBar.Date"));
     time->setObjectName(QStringLiteral("sbStatusBar.Time"));
-    bar->addWidget(status, 1);
+    bar->addWidget(sbStatusText, 1);
     bar->addPermanentWidget(date);
     bar->addPermanentWidget(time);
     const auto tick = [date, time] {
@@ -273,10 +320,13 @@ void frmMain::createFrameControls(QWidget *central)
         m_twips.place<QLineEdit>(central, QStringLiteral("txtPlaneName"), belowToolbar(1140, 600, 1335, 285));
     txtPlaneName->setMaxLength(MaxPlaneNameLength);
     txtPlaneName->setValidator(new PlaneNameValidator(txtPlaneName));
+    txtPlaneName->installEventFilter(new HistoryKeys(txtPlaneName));
     lblPlaneName->setBuddy(txtPlaneName);
     txtPlaneName->setAccessibleName(lblPlaneName->text());
-    connect(txtPlaneName, &QLineEdit::textChanged, this,
-            [this](const QString &name) { forward([&] { m_loadout.setPlaneName(name); }); });
+    connect(txtPlaneName, &QLineEdit::textChanged, this, [this](const QString &name) {
+        forward(
+            txtPlaneName->accessibleName(), [&](Loadout &l) { l.setPlaneName(name); }, LoadoutHistory::Kind::Merging);
+    });
     QLabel *lblPlaneType = m_twips.caption(central, QStringLiteral("lblPlaneType"), belowToolbar(2700, 660, 855, 195),
                                            QStringLiteral("Plane Type"));
     cboPlaneType =
@@ -424,9 +474,11 @@ void frmMain::placeWindow(const WindowSettings &s)
 
 void frmMain::mnuFileNew_Click()
 {
-    m_loadout.setPlaneName(QStringLiteral("New"));
-    m_loadout.ResetPlane();
-    ChangePlane();
+    replaceLoadout(QStringLiteral("New"), [](Loadout &l) {
+        l.setPlaneName(QStringLiteral("New"));
+        l.ResetPlane();
+    });
+    m_history.stack().setClean();
 }
 
 void frmMain::mnuFileSaveAs_Click()
@@ -457,8 +509,28 @@ void frmMain::tbToolBar_ButtonClick(const QString &key)
 
 void frmMain::closeEvent(QCloseEvent *event)
 {
+    if (!mayClose()) {
+        event->ignore();
+        return;
+    }
     Form_Unload();
     event->accept();
+}
+
+bool frmMain::mayClose()
+{
+    if (m_history.stack().isClean())
+        return true;
+    switch (m_dialogs.closingQuestion(this, QStringLiteral("Plane Not Exported\nExport the changes before closing?"),
+                                      ApplicationTitle)) {
+    case Dialogs::Closing::Export:
+        return ExportPlane();
+    case Dialogs::Closing::Discard:
+        return true;
+    case Dialogs::Closing::Cancel:
+        break;
+    }
+    return false;
 }
 
 void frmMain::Form_Unload()

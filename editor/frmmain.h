@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/loadout.h"
+#include "catalogue/loadouthistory.h"
 #include "configs/settingsstore.h"
 #include "planefile/planerecord.h"
 #include "ui/dialogs.h"
@@ -19,6 +20,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QMenu;
 class QPushButton;
 class QTabWidget;
 class QToolBar;
@@ -43,9 +45,11 @@ public:
     ~frmMain() override;
 
     void Form_Load();
-    // The open procedure after its dialog: the command line and drag and drop
-    // use it too.
+    // The open procedure after its dialog: drag and drop use it too.
     void openPlaneFile(const QString &path);
+    // Opens the file named on the command line as the loadout the history
+    // starts from.
+    void openStartingFile(const QString &path);
 
     const Loadout &loadout() const { return m_loadout; }
     const DesignUnits &designUnits() const { return m_twips; }
@@ -59,6 +63,7 @@ protected:
 
 private:
     void createMenus();
+    void createEditMenu(QMenu *edit);
     void createToolBar();
     void createStatusBar();
     void createFrameControls(QWidget *central);
@@ -85,10 +90,16 @@ private:
     void placeInTabOrder();
     void placeWindow(const WindowSettings &settings);
     void Form_Unload();
+    // Whether the window may close: unexported work goes only when the user says so.
+    bool mayClose();
 
-    // Runs one change of the loadout that a user's choice asked for and shows
-    // the result; does nothing while the window is showing the loadout itself.
-    void forward(const std::function<void()> &change);
+    // Runs one change of the loadout that a user's choice asked for, as a step
+    // of the history, and shows the result; does nothing while the window is
+    // showing the loadout itself. True when the loadout changed.
+    bool forward(const QString &step, const std::function<void(Loadout &)> &change,
+                 LoadoutHistory::Kind kind = LoadoutHistory::Kind::Single);
+    // Puts a whole loadout in place as one step and shows it anew.
+    void replaceLoadout(const QString &step, const std::function<void(Loadout &)> &change);
     // Puts the loadout into the controls, with Loading set so that none of
     // their change handlers runs.
     void showLoadout();
@@ -105,7 +116,13 @@ private:
     void showLogos();
     void setConfigurationCaptions(int slot, const QString &caption);
     bool flushStore(const QString &failureTitle);
-    void ExportPlane();
+    // The plane file to open, after showing why not if it cannot be.
+    std::optional<DecodedPlane> readPlaneFile(const QString &path);
+    void pastePlaneCode(const QString &text);
+    // Whether the loadout may be exported, after showing why not if it may not.
+    bool exportAllowed();
+    // True once the file is written.
+    bool ExportPlane();
     void SaveConfiguration(int slot);
     void LoadConfiguration(int slot);
 
@@ -113,6 +130,8 @@ private:
     void mnuFileOpen_Click();
     void mnuFileSaveAs_Click();
     void mnuFileExit_Click();
+    void mnuEditCopyCode_Click();
+    void mnuEditPasteCode_Click();
     void mnuHelpAbout_Click();
     void mnuToolsSaveEmpty_Click(int index);
     void mnuToolsClearEmpty_Click(int index);
@@ -132,12 +151,14 @@ private:
     void cmdRedraw_Click();
     void lblColor_DblClick(int swatch);
     void imgLogo_DblClick(int index);
+    void chkPlace_Click(int index);
 
     SettingsStore &m_store;
     Dialogs &m_dialogs;
     SystemInfoHost &m_systemInfo;
     const DesignUnits m_twips;
     Loadout m_loadout;
+    LoadoutHistory m_history{m_loadout};
     // Set from construction until the end of Form_Load, and while the window
     // shows the loadout, so that change handlers stay silent.
     bool Loading = true;
@@ -154,6 +175,7 @@ private:
     QLineEdit *txtPlaneName = nullptr;
     QComboBox *cboPlaneType = nullptr;
     QTabWidget *SSTab1 = nullptr;
+    QLabel *sbStatusText = nullptr; // the status bar's text panel
     // A page's controls are made when the page is first shown.
     struct Page
     {

@@ -203,12 +203,19 @@ QRect frmMain::hardPointsLowest()
     return hardPointCaptionDesign(0);
 }
 
-void frmMain::forward(const std::function<void()> &change)
+bool frmMain::forward(const QString &step, const std::function<void(Loadout &)> &change, LoadoutHistory::Kind kind)
 {
     if (Loading)
-        return;
-    change();
+        return false;
+    const bool changed = m_history.change(step, change, kind);
     showLoadout();
+    return changed;
+}
+
+void frmMain::replaceLoadout(const QString &step, const std::function<void(Loadout &)> &change)
+{
+    m_history.change(step, change);
+    ChangePlane();
 }
 
 void frmMain::showLoadout()
@@ -218,6 +225,8 @@ void frmMain::showLoadout()
     if (txtPlaneName->text() != plane.PlaneName)
         txtPlaneName->setText(plane.PlaneName);
     cboPlaneType->setCurrentIndex(plane.PlaneType);
+    const std::optional<qint32> storedWeight = m_loadout.storedWeight();
+    txtWeight->setText(storedWeight ? QString::number(*storedWeight) : QString());
     for (size_t index = 0; index < Pages.size(); ++index) {
         if (m_built[index])
             (this->*Pages[index].show)();
@@ -281,53 +290,55 @@ void frmMain::ChangePlane()
 
 void frmMain::cboPlaneType_Click()
 {
-    if (Loading)
-        return;
-    m_loadout.choosePlaneType(cboPlaneType->currentIndex());
-    ChangePlane();
+    if (forward(cboPlaneType->accessibleName(), [&](Loadout &l) { l.choosePlaneType(cboPlaneType->currentIndex()); }))
+        RecolorPreview();
 }
 
 void frmMain::lstArmor_Click(Place place)
 {
-    forward([&] { m_loadout.chooseArmor(place, lstArmor[place]->currentRow()); });
+    forward(lstArmor[place]->accessibleName(),
+            [&](Loadout &l) { l.chooseArmor(place, lstArmor[place]->currentRow()); });
 }
 
 void frmMain::lstEngineType_Click()
 {
-    forward([&] { m_loadout.chooseEngine(lstEngineType->currentRow()); });
+    forward(lstEngineType->accessibleName(), [&](Loadout &l) { l.chooseEngine(lstEngineType->currentRow()); });
 }
 
 void frmMain::chkNitro_Click()
 {
-    forward([&] { m_loadout.chooseNitro(chkNitro->isChecked()); });
+    forward(chkNitro->text(), [&](Loadout &l) { l.chooseNitro(chkNitro->isChecked()); });
 }
 
 void frmMain::lstGunType_Click(int index)
 {
-    forward([&] { m_loadout.chooseGunType(index, lstGunType[index]->currentRow()); });
+    forward(lstGunType[index]->accessibleName(),
+            [&](Loadout &l) { l.chooseGunType(index, lstGunType[index]->currentRow()); });
 }
 
 void frmMain::lstBullets_Click(int index)
 {
-    forward([&] { m_loadout.chooseBullets(index, lstBullets[index]->currentRow()); });
+    forward(lstBullets[index]->accessibleName(),
+            [&](Loadout &l) { l.chooseBullets(index, lstBullets[index]->currentRow()); });
 }
 
 void frmMain::cmdGun_Click(int index)
 {
-    forward([&] {
-        if (const std::optional<Refusal> refusal = m_loadout.pressGunButton(index))
+    forward(QStringLiteral("Gun %1 Mount").arg(index + 1), [&](Loadout &l) {
+        if (const std::optional<Refusal> refusal = l.pressGunButton(index))
             m_dialogs.message(this, refusal->text, refusal->title);
     });
 }
 
 void frmMain::cboHP_Click(Side side)
 {
-    forward([&] { m_loadout.chooseHardPoints(side, cboHP[side]->currentIndex()); });
+    forward(cboHP[side]->accessibleName(), [&](Loadout &l) { l.chooseHardPoints(side, cboHP[side]->currentIndex()); });
 }
 
 void frmMain::lstHP_Click(Side side, int index)
 {
-    forward([&] { m_loadout.chooseRocket(side, index, lstHP[side][index]->currentRow()); });
+    forward(lstHP[side][index]->accessibleName(),
+            [&](Loadout &l) { l.chooseRocket(side, index, lstHP[side][index]->currentRow()); });
 }
 
 } // namespace vte

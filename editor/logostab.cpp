@@ -58,7 +58,7 @@ void frmMain::createLogosTab(QWidget *page)
         chkPlace[p] =
             m_twips.place<QCheckBox>(page, QLatin1String(design.check), onTab(design.leftTwips + 615, 780, 1215, 255));
         chkPlace[p]->setText(QStringLiteral("Re-Assign"));
-        chkPlace[p]->setChecked(true);
+        connect(chkPlace[p], &QCheckBox::toggled, this, [this, p] { chkPlace_Click(p); });
     }
     for (int i = 0; i < LogoCount; ++i) {
         imgLogo[i] = m_twips.place<ClickableLabel>(page, elementName("imgLogo", i), paletteCellDesign(i));
@@ -86,24 +86,23 @@ void frmMain::showLogos()
         if (logo != m_shownLogo[p])
             imgPlace[p]->setPixmap(logoPicture(logo, imgPlace[p]));
         m_shownLogo[p] = logo;
+        chkPlace[p]->setChecked(m_loadout.reassign()[p]);
     }
 }
 
 void frmMain::imgLogo_DblClick(int index)
 {
-    std::array<bool, 3> ticked{};
-    for (int p : {Nose, Tail, Wings})
-        ticked[p] = chkPlace[p]->checkState() != Qt::Unchecked;
-    if (!m_loadout.assignLogo(index, ticked)) {
-        m_dialogs.message(this, QStringLiteral("Select One Or More Images To Re-Assign First"),
-                          QStringLiteral("Logo Selection Required"));
-        return;
-    }
-    for (int p : {Nose, Tail, Wings}) {
-        if (ticked[p])
-            chkPlace[p]->setChecked(false);
-    }
-    showLogos();
+    forward(imgLogo[index]->accessibleName(), [&](Loadout &l) {
+        if (!l.assignLogo(index))
+            m_dialogs.message(this, QStringLiteral("Select One Or More Images To Re-Assign First"),
+                              QStringLiteral("Logo Selection Required"));
+    });
+}
+
+void frmMain::chkPlace_Click(int index)
+{
+    forward(chkPlace[index]->text(),
+            [&](Loadout &l) { l.tickReassign(static_cast<Place>(index), chkPlace[index]->isChecked()); });
 }
 
 } // namespace vte

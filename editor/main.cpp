@@ -55,6 +55,6 @@ int main(int argc, char *argv[])
     window.show();
     // Opened once the window is up, so any message has a window to stand on.
     if (!files.isEmpty())
-        QTimer::singleShot(0, &window, [&window, file = files.front()] { window.openPlaneFile(file); });
+        QTimer::singleShot(0, &window, [&window, file = files.front()] { window.openStartingFile(file); });
     return QApplication::exec();
 }

@@ -1,14 +1,17 @@
-// Opening and exporting plane files.
+// Opening and exporting plane files, and plane codes.
 #include "editor/frmmain.h"
 
+#include "planefile/planecode.h"
 #include "planefile/planefileio.h"
 #include "ui/apptitle.h"
 
+#include <QClipboard>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
-#include <QLineEdit>
+#include <QGuiApplication>
+#include <QLabel>
 #include <QMimeData>
 
 namespace vte {
@@ -48,6 +51,18 @@ QString singleDroppedFile(const QMimeData *mime)
     return mime->urls().front().toLocalFile();
 }
 
+// Text that holds a plane code; empty when the drop holds none.
+QString droppedCode(const QMimeData *mime)
+{
+    return mime && mime->hasText() && looksLikePlaneCode(mime->text()) ? mime->text() : QString();
+}
+
+// Puts an opened plane into the loadout.
+std::function<void(Loadout &)> opening(const DecodedPlane &plane)
+{
+    return [plane](Loadout &l) { l.open(plane.selections, plane.storedWeight); };
+}
+
 } // namespace
 
 void frmMain::mnuFileOpen_Click()
@@ -62,51 +77,100 @@ void frmMain::mnuFileOpen_Click()
 
 void frmMain::openPlaneFile(const QString &path)
 {
+    if (const std::optional<DecodedPlane> plane = readPlaneFile(path)) {
+        replaceLoadout(QStringLiteral("Open"), opening(*plane));
+        m_history.stack().setClean();
+    }
+}
+
+void frmMain::openStartingFile(const QString &path)
+{
+    if (const std::optional<DecodedPlane> plane = readPlaneFile(path)) {
+        m_history.startFrom(opening(*plane));
+        ChangePlane();
+    }
+}
+
+std::optional<DecodedPlane> frmMain::readPlaneFile(const QString &path)
+{
     const OpenedRecord opened = openPlaneRecord(path);
     if (!opened.record) {
         m_dialogs.message(this, opened.refusal, ApplicationTitle);
-        return;
+        return std::nullopt;
     }
-
     DefaultDir = folderOf(path);
     Record = *opened.record;
-    const DecodedPlane decoded = DecodePlaneRecord(Record);
-    m_loadout.load(decoded.selections);
-    txtWeight->setText(QString::number(decoded.storedWeight));
-    ChangePlane();
+    return DecodePlaneRecord(Record);
 }
 
-void frmMain::ExportPlane()
+bool frmMain::exportAllowed()
 {
-    if (const std::optional<QString> refusal = m_loadout.exportRefusal()) {
+    const std::optional<QString> refusal = m_loadout.exportRefusal();
+    if (refusal)
         m_dialogs.message(this, *refusal, ApplicationTitle);
-        return;
-    }
+    return !refusal;
+}
+
+bool frmMain::ExportPlane()
+{
+    if (!exportAllowed())
+        return false;
     const QString path = m_dialogs.saveFileName(this, QStringLiteral("Save"), m_dialogFolder,
                                                 m_loadout.selections().PlaneName, planeFileFilter());
     if (path.isEmpty())
-        return;
+        return false;
     m_dialogFolder = folderOf(path);
-    Record = EncodePlaneRecord(m_loadout.catalogue(), m_loadout.selections(), m_loadout.schemePosition(),
-                               m_loadout.weights().Total);
+    Record = exportedRecord(m_loadout);
     const QString refusal = exportPlaneRecord(path, Record);
-    if (!refusal.isEmpty())
+    if (!refusal.isEmpty()) {
         m_dialogs.message(this, refusal, ApplicationTitle);
+        return false;
+    }
+    m_history.stack().setClean();
+    return true;
+}
+
+// The code of what an export would write, where an export would write.
+void frmMain::mnuEditCopyCode_Click()
+{
+    if (!exportAllowed())
+        return;
+    QGuiApplication::clipboard()->setText(planeCode(exportedRecord(m_loadout)));
+    sbStatusText->setText(QStringLiteral("Plane Code Copied"));
+}
+
+void frmMain::mnuEditPasteCode_Click()
+{
+    pastePlaneCode(QGuiApplication::clipboard()->text());
+}
+
+void frmMain::pastePlaneCode(const QString &text)
+{
+    const OpenedRecord pasted = decodePlaneCode(text);
+    if (!pasted.record) {
+        m_dialogs.message(this, pasted.refusal, ApplicationTitle);
+        return;
+    }
+    replaceLoadout(QStringLiteral("Paste Plane Code"), opening(DecodePlaneRecord(*pasted.record)));
 }
 
 void frmMain::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (!singleDroppedFile(event->mimeData()).isEmpty())
+    if (!singleDroppedFile(event->mimeData()).isEmpty() || !droppedCode(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
 void frmMain::dropEvent(QDropEvent *event)
 {
     const QString path = singleDroppedFile(event->mimeData());
-    if (path.isEmpty())
+    const QString code = droppedCode(event->mimeData());
+    if (path.isEmpty() && code.isEmpty())
         return;
     event->acceptProposedAction();
-    openPlaneFile(QDir::toNativeSeparators(path));
+    if (!path.isEmpty())
+        openPlaneFile(QDir::toNativeSeparators(path));
+    else
+        pastePlaneCode(code);
 }
 
 } // namespace vte

@@ -1,9 +1,11 @@
 // Any 204 bytes either name the field that refuses them or decode to choices
-// every list can show, and those choices survive an export unchanged.
+// every list can show, and those choices survive an export unchanged. Their
+// plane code is refused as they are, or reads back as the very bytes.
 
 #include "fuzz/property.h"
 
 #include "catalogue/loadout.h"
+#include "planefile/planecode.h"
 #include "planefile/planerecord.h"
 
 #include <QRegularExpression>
@@ -24,6 +26,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     std::memcpy(record.data(), data, size);
 
     const QString fault = findFieldOutOfRange(record);
+    const OpenedRecord coded = decodePlaneCode(planeCode(record));
+    require(coded.record == (fault.isEmpty() ? std::optional(record) : std::nullopt),
+            "a code reads back as its record");
     if (!fault.isEmpty()) {
         static const QRegularExpression shape(QStringLiteral("^[A-Za-z]+[0-3]? = [0-9]{1,3}$"));
         require(shape.match(fault).hasMatch(), "a refusal reads \"Field = value\"");

@@ -4,6 +4,7 @@
 #include "configs/configuration.h"
 #include "configs/settingsstore.h"
 #include "planefile/cp1252.h"
+#include "planefile/planecode.h"
 #include "planefile/planefileio.h"
 
 #include <QHash>
@@ -250,6 +251,22 @@ ParsedPlane planeFromJson(const QByteArray &document)
     return parsed;
 }
 
+BuiltRecord exported(const Loadout &loadout)
+{
+    if (const std::optional<QString> refusal = loadout.exportRefusal())
+        return {std::nullopt, *refusal};
+    return {exportedRecord(loadout), {}};
+}
+
+BuiltRecord reexported(const OpenedRecord &opened)
+{
+    if (!opened.record)
+        return {std::nullopt, opened.refusal};
+    Loadout loadout;
+    loadout.load(DecodePlaneRecord(*opened.record).selections);
+    return exported(loadout);
+}
+
 } // namespace
 
 QJsonObject describePlaneFile(const QString &path)
@@ -295,16 +312,19 @@ QString oneLine(const QString &message)
 
 BuiltRecord buildPlaneRecord(const QByteArray &document)
 {
+    if (const QString text = QString::fromUtf8(document); looksLikePlaneCode(text))
+        return reexported(decodePlaneCode(text));
     const ParsedPlane parsed = planeFromJson(document);
     if (!parsed.fault.isEmpty())
         return {std::nullopt, parsed.fault};
     Loadout loadout;
     loadout.load(parsed.plane);
-    if (const std::optional<QString> refusal = loadout.exportRefusal())
-        return {std::nullopt, *refusal};
-    return {
-        EncodePlaneRecord(loadout.catalogue(), loadout.selections(), loadout.schemePosition(), loadout.weights().Total),
-        {}};
+    return exported(loadout);
+}
+
+BuiltRecord reexportPlaneFile(const QString &path)
+{
+    return reexported(openPlaneRecord(path));
 }
 
 } // namespace vte

@@ -45,6 +45,11 @@ struct BuiltRecord
 // taking the defaults a configuration takes. Numbers are checked with the
 // configuration's ranges and the name with the name box's rules; the keys that
 // describe rather than define the plane are ignored, any other key is refused.
+// A document that holds a plane code gives what opening and exporting that
+// plane would write.
 BuiltRecord buildPlaneRecord(const QByteArray &document);
+
+// What exporting a plane file, once opened as the window opens it, would write.
+BuiltRecord reexportPlaneFile(const QString &path);
 
 } // namespace vte

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -63,16 +64,24 @@ ReadResult ReadPlaneFile(const QString &path)
 OpenedRecord openPlaneRecord(const QString &path)
 {
     const ReadResult read = ReadPlaneFile(path);
-    if (read.error == ReadResult::Error::WrongSize)
-        return {std::nullopt, QStringLiteral("Plane File Size Incorrect")};
-    if (!read.record)
+    if (read.error == ReadResult::Error::Unreadable)
         return {std::nullopt, QStringLiteral("Plane File Could Not Be Read\n") + read.reason};
-    // A value no list can show would leave the window half-loaded: the file is
-    // refused whole, before anything changes.
-    const QString fault = findFieldOutOfRange(*read.record);
+    // A file of the wrong size is never read: it is checked as no bytes at all.
+    return checkPlaneBytes(read.record ? QByteArrayView(read.record->data(), PlaneRecordSize) : QByteArrayView());
+}
+
+OpenedRecord checkPlaneBytes(QByteArrayView bytes)
+{
+    if (bytes.size() != PlaneRecordSize)
+        return {std::nullopt, QStringLiteral("Plane File Size Incorrect")};
+    PlaneRecord record{};
+    std::copy(bytes.begin(), bytes.end(), record.begin());
+    // A value no list can show would leave the window half-loaded: the plane
+    // is refused whole, before anything changes.
+    const QString fault = findFieldOutOfRange(record);
     if (!fault.isEmpty())
         return {std::nullopt, QStringLiteral("Plane File Contents Incorrect\n") + fault};
-    return {read.record, {}};
+    return {record, {}};
 }
 
 WriteResult saveWholeFile(const QString &path, const QByteArray &bytes)

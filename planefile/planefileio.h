@@ -31,6 +31,8 @@ struct OpenedRecord
 };
 
 OpenedRecord openPlaneRecord(const QString &path);
+// The checks of an opened file, for a record's bytes from anywhere.
+OpenedRecord checkPlaneBytes(QByteArrayView bytes);
 
 struct WriteResult
 {

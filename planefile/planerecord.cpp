@@ -163,4 +163,10 @@ PlaneRecord EncodePlaneRecord(const PlaneCatalogue &catalogue, const PlaneSelect
     return record;
 }
 
+PlaneRecord exportedRecord(const Loadout &loadout)
+{
+    return EncodePlaneRecord(loadout.catalogue(), loadout.selections(), loadout.schemePosition(),
+                             loadout.weights().Total);
+}
+
 } // namespace vte

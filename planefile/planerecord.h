@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogue/loadout.h"
 #include "catalogue/planecatalogue.h"
 #include "catalogue/planeselections.h"
 
@@ -52,5 +53,7 @@ DecodedPlane DecodePlaneRecord(const PlaneRecord &record);
 // position of the scheme list; the mounts come from plane.Mounts.
 PlaneRecord EncodePlaneRecord(const PlaneCatalogue &catalogue, const PlaneSelections &plane, int schemePosition,
                               qint32 totalWeight);
+// What the export writes for the loadout, once it has found nothing to refuse.
+PlaneRecord exportedRecord(const Loadout &loadout);
 
 } // namespace vte

@@ -215,11 +215,14 @@ private slots:
             const int scheme = f.w().loadout().schemePosition();
             const QStringList steps = settings ? QStringList{"> yes", "> Bravo", "mnuToolsSaveEmpty(2)"}
                                                : QStringList{"> " + path, command == "open" ? "mnuFileOpen" : "mnuFileSaveAs"};
-            for (const QString &step : steps + QStringList{"close"})
+            for (const QString &step : steps)
                 f.act(step);
+            const QString refusal = f.dialogs.log.last();
+            for (const char *step : {"> discard", "close"})
+                f.act(QLatin1String(step));
             const bool kept = f.w().loadout().selections() == loadout && f.w().loadout().schemePosition() == scheme;
             return f.shown(QStringLiteral("mnuToolsLoadEmpty(1)")) + ' ' + f.shown(QStringLiteral("mnuToolsLoadEmpty(2)"))
-                   + ' ' + f.dialogs.log.last() + (kept ? "" : " [loadout changed]") + " [DefaultDir "
+                   + ' ' + refusal + (kept ? "" : " [loadout changed]") + " [DefaultDir "
                    + f.shown(QStringLiteral("@Settings/DefaultDir")) + ']';
         });
         const QString pattern = seen + QRegularExpression::escape(" [DefaultDir " + WindowSettings::defaultPlanesDir() + ']');

@@ -6,6 +6,7 @@
 // fast pass must paint exactly what a pixel-by-pixel reading of the rule
 // paints, on every layout an image can have.
 
+#include "catalogue/loadouthistory.h"
 #include "catalogue/planecatalogue.h"
 #include "paint/recolor.h"
 #include "support/files.h"
@@ -129,6 +130,50 @@ private slots:
         QMap<QString, QString> shown{{"refused", runScript(loadout, script).join(u", ")}};
         shown.insert(describe(loadout));
         const QString difference = mismatch(shown, QStringLiteral("refused=;") + expected);
+        QVERIFY2(difference.isEmpty(), qPrintable(difference));
+    }
+
+    // Undo and redo: each row runs its script through the history, a choice
+    // being a step named as its script says, and compares as the rules do.
+    void history_data()
+    {
+        QTest::addColumn<QString>("script");   // choices as above, "undo", "redo" and "clean" (the window's exports and saves)
+        QTest::addColumn<QString>("expected"); // parts as above, "steps=index/count", "texts=undo|redo", "clean=yes|no"
+        const auto row = [](const char *name, const QString &script, const char *expected) { QTest::newRow(name) << script << expected; };
+        row("a choice undone", "armor N 3;undo", "armor=12,12,12;steps=0/1;texts=|armor N 3;clean=yes");
+        row("and redone", "armor N 3;undo;redo", "armor=3,12,12;steps=1/1;texts=armor N 3|;clean=no");
+        row("nothing to undo or redo", "undo;redo", "steps=0/0;texts=|");
+        row("choices that change nothing add no step", "armor N 12;engine 0;scheme 0;mount 2;ammo 3 2;type 11", "steps=0/0;clean=yes");
+        row("a new choice drops what could be redone", "armor N 3;armor T 4;undo;engine 1", "armor=3,12,12;engine=1;steps=2/2;texts=engine 1|");
+        row("name edits in a row are one step", "name K;name Ki;name Kit;undo", "name=;steps=0/1");
+        row("name edits apart are steps apart", "name K;armor N 3;name Ki;undo", "name=K;armor=3,12,12;steps=2/3");
+        row("a name typed back leaves no step", "name K;name Ki;name K;name", "name=;steps=0/0");
+        row("undo puts back the mounts as they were", "gun 0 1;load;undo", "guns=1:1:Twin 5:4:N/A 5:4:N/A 5:4:N/A;steps=1/2");
+        row("undo of an open puts back the stored weight", "open 7000;open 8000;undo", "stored=7000;steps=1/2");
+        row("the first open undone shows none", "open 7000;undo;redo;undo", "stored=;steps=0/1");
+        row("a logo assignment clears its ticks", "tick T 0;logo 7", "paint=255,65280,65535/7,46,7;ticks=---;steps=2/2");
+        row("... and its undo brings them back", "tick T 0;logo 7;undo", "paint=255,65280,65535/46,46,46;ticks=N-W;texts=tick T 0|logo 7");
+        row("clean again where it was clean", "armor N 3;clean;armor T 1;undo", "clean=yes;steps=1/2");
+        row("not clean on either side", "armor N 3;clean;undo", "clean=no");
+        row("a thousand steps are kept", "armor N 0;" + QStringList(500, "armor N 1;armor N 2").join(';') + QString(";undo").repeated(1001), "armor=0,12,12;steps=0/1000");
+    }
+    void history()
+    {
+        QFETCH(QString, script);
+        QFETCH(QString, expected);
+        Loadout loadout;
+        LoadoutHistory history(loadout);
+        QUndoStack &stack = history.stack();
+        const std::map<QString, std::function<void()>> words{{"undo", [&] { stack.undo(); }}, {"redo", [&] { stack.redo(); }}, {"clean", [&] { stack.setClean(); }}};
+        for (const QString &step : script.split(QLatin1Char(';'))) {
+            if (words.count(step))
+                words.at(step)();
+            else
+                history.change(step, [&](Loadout &l) { run(l, step.split(u' ')); }, step.startsWith(u"name") ? LoadoutHistory::Kind::Merging : LoadoutHistory::Kind::Single);
+        }
+        QMap<QString, QString> shown = describe(loadout);
+        shown.insert({{"steps", QStringLiteral("%1/%2").arg(stack.index()).arg(stack.count())}, {"texts", stack.undoText() + '|' + stack.redoText()}, {"clean", stack.isClean() ? "yes" : "no"}});
+        const QString difference = mismatch(shown, expected);
         QVERIFY2(difference.isEmpty(), qPrintable(difference));
     }
 

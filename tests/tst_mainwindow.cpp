@@ -29,6 +29,7 @@ const QString Saved = QStringLiteral("message VTEditor: Plane Settings Saved");
 const QString Loaded = QStringLiteral("message VTEditor: Plane Settings Loaded");
 const QString NotSaved = QStringLiteral("message VTEditor: Plane Settings Could Not Be Saved\nThe store refused the write");
 const QString GunFirst = QStringLiteral("message Gun Selection Required: Please select a Gun first");
+const QString Closing = QStringLiteral("closing VTEditor: Plane Not Exported\nExport the changes before closing?");
 // An Ironclave whose nose armour decides where the total stands against its maximum.
 const Steps Heavy{"cboHPLeft=4", "cboHPRight=4", "lstGunType(0)=1", "cmdGun(0)"};
 QString named(const QString &offered) { return "prompt Name of Configuration: Enter a Configuration Name [" + offered + ']'; }
@@ -240,6 +241,19 @@ void TestMainWindow::window_data()
     row("drop a text", {"file A=204", "drop text:{dir}/A"}, {"drop=refused/refused", "PlaneType=5"});
     row("drop a remote file", {"drop https://vantorel.org/planes/Kestrel"}, {"drop=refused/refused", "PlaneType=5"});
     row("drop a local and a remote file", {"file A=204", "drop {dir}/A https://vantorel.org/planes/B"}, {"drop=refused/refused", "PlaneType=5"});
+    // The Edit menu: undo and redo, the closing question, plane codes.
+    row("undo and redo from the menu", {"lstArmorNose=3", "lstArmorTail=4", "mnuEditUndo"}, {"ArmorNose=3", "ArmorTail=12", "mnuEditUndo=&Undo Armor - Nose", "mnuEditRedo=&Redo Armor - Tail", "frmMain#windowModified=true"});
+    row("undo and redo by key, from the name box", {"show", "txtPlaneName=Kite", "focus txtPlaneName", "key Ctrl+Z", "key {redo}", "key Ctrl+Z"}, {"PlaneName=", "mnuEditRedo=&Redo Plane Name", "frmMain#windowModified=false"});
+    row("undo of an open", {"file Zero=204", "> {dir}/Zero", "mnuFileOpen", "mnuEditUndo"}, {modals({"open Open: {home} [{filter}]"}), "PlaneType=5", "txtWeight=", "mnuEditRedo=&Redo Open", "frmMain#windowModified=true"});
+    row("closing unexported work: Cancel", {"lstArmorNose=3", "close"}, {modals({Closing}), "@writes="});
+    row("closing unexported work: Discard", {"lstArmorNose=3", "> discard", "close"}, {modals({Closing}), "@Settings/Display=0"});
+    row("closing unexported work: Export", {"txtPlaneName=Kite", "> export", "> {dir}/Kite", "close"}, {modals({Closing, "save Save: Kite in  [{filter}]"}), "size:Kite=204", "@Settings/Display=0"});
+    row("closing unexported work: Export refused", {"lstArmorNose=3", "> export", "close"}, {modals({Closing, "message VTEditor: Plane Name Required"}), "@writes="});
+    row("closing unexported work: Export not written", {"txtPlaneName=Kite", "> export", "> {dir}", "close"}, {modals({Closing, "save Save: Kite in  [{filter}]", "message VTEditor: Plane File Could Not Be Written\nNot a regular file"}), "@writes="});
+    row("closing after undoing all asks nothing", {"lstArmorNose=3", "mnuEditUndo", "close"}, {"@Settings/Display=0"});
+    row("copy and paste a plane code", {"txtPlaneName=Kite", "cboPlaneType=2", "mnuEditCopyCode", "mnuFileNew", "mnuEditPasteCode"}, {"PlaneName=Kite", "PlaneType=2", "sbStatusBar.Status=Plane Code Copied", "mnuEditUndo=&Undo Paste Plane Code"});
+    row("copy refused, paste of no code", {"clip Kite", "mnuEditCopyCode", "mnuEditPasteCode"}, {modals({"message VTEditor: Plane Name Required", "message VTEditor: Plane Code Incorrect\nIt does not start with VTP1:"}), "clipboard=Kite", "sbStatusBar.Status=Status"});
+    row("drop a plane code", {"drop text:VTP1:" + QString(272, 'A')}, {"drop=accepted/accepted", "PlaneType=0", "txtWeight=0"});
     // The keyboard.
     row("Ctrl+Tab from a list", {"show", "SSTab1=1", "focus lstGunType(2)", "key Ctrl+Tab"}, {"SSTab1=Hard Points"});
     row("Ctrl+Shift+Tab from the name", {"show", "focus txtPlaneName", "key Ctrl+Shift+Tab"}, {"SSTab1=Logos"});
@@ -262,12 +276,14 @@ void TestMainWindow::window_data()
 
 void TestMainWindow::realDialogs_data()
 {
-    QTest::addColumn<QString>("call"); // a notice, or a question with ("question?") or without its icon
+    QTest::addColumn<QString>("call"); // a notice, a question with ("question?") or without its icon, or the closing question
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("expected"); // the box as shown, then the answer
     QTest::newRow("notice") << "notice" << "Return" << "VTEditor: Text [OK] icon 0 default  -> no";
-    QTest::newRow("question: Enter answers No") << "question" << "Return" << "VTEditor: Text [&Yes &No] icon 0 default &No -> no";
-    QTest::newRow("question: Y answers Yes") << "question?" << "Y" << "VTEditor: Text [&Yes &No] icon 4 default &No -> yes";
+    QTest::newRow("question: Enter answers No") << "question" << "Return" << "VTEditor: Text [&No &Yes] icon 0 default &No -> no";
+    QTest::newRow("question: Y answers Yes") << "question?" << "Y" << "VTEditor: Text [&No &Yes] icon 4 default &No -> yes";
+    for (const auto &[key, answer] : {std::pair{"Return", "export"}, {"D", "discard"}, {"Esc", "cancel"}})
+        QTest::addRow("closing: %s", key) << "closing" << key << QStringLiteral("VTEditor: Text [&Discard &Export Cancel] icon 4 default &Export -> %1").arg(answer);
 }
 
 // The program's own message boxes, answered by a key as a user would.
@@ -284,6 +300,7 @@ void TestMainWindow::realDialogs()
         QStringList buttons;
         for (const QAbstractButton *button : box->buttons())
             buttons << button->text();
+        buttons.sort(); // in whatever order the platform lays them out
         seen = QStringLiteral("%1: %2 [%3] icon %4 default %5")
                    .arg(box->windowTitle(), box->text(), buttons.join(QLatin1Char(' ')))
                    .arg(box->icon())
@@ -291,12 +308,14 @@ void TestMainWindow::realDialogs()
         QTest::keySequence(box, QKeySequence(key));
     });
     const QString title = QStringLiteral("VTEditor"), text = QStringLiteral("Text");
-    bool yes = false;
+    QString answer = QStringLiteral("no");
     if (call == QLatin1String("notice"))
         dialogs.message(&parent, text, title);
-    else
-        yes = dialogs.question(&parent, text, title, call.endsWith('?') ? Dialogs::Icon::Question : Dialogs::Icon::None);
-    QCOMPARE(seen + QStringLiteral(" -> ") + (yes ? "yes" : "no"), expected);
+    else if (call == QLatin1String("closing"))
+        answer = QStringList{"export", "discard", "cancel"}[int(dialogs.closingQuestion(&parent, text, title))];
+    else if (dialogs.question(&parent, text, title, call.endsWith('?') ? Dialogs::Icon::Question : Dialogs::Icon::None))
+        answer = QStringLiteral("yes");
+    QCOMPARE(seen + QStringLiteral(" -> ") + answer, expected);
 }
 
 // Every picture drawn by scripts/draw-pictures.py (which checks each GIF's

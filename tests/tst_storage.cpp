@@ -1,11 +1,12 @@
 // What the editor stores. The 204-byte plane file: decoding, encoding, file
-// I/O and the Windows-1252 names; byte patches read "offset:hex bytes"
+// I/O, plane codes and the Windows-1252 names; byte patches read "offset:hex bytes"
 // separated by blanks. Stored texts: the number parser, saved configurations
 // and the INI-backed settings store.
 
 #include "configs/numberparser.h"
 #include "configs/settingsstore.h"
 #include "planefile/cp1252.h"
+#include "planefile/planecode.h"
 #include "planefile/planefileio.h"
 #include "planefile/planerecord.h"
 #include "support/files.h"
@@ -35,11 +36,6 @@ PlaneRecord patched(PlaneRecord record, const QString &patch)
             record[part.section(QLatin1Char(':'), 0, 0).toInt() + i] = std::uint8_t(bytes[i]);
     }
     return record;
-}
-
-PlaneRecord exported(const Loadout &l)
-{
-    return EncodePlaneRecord(l.catalogue(), l.selections(), l.schemePosition(), l.weights().Total);
 }
 
 // What an unused slot loads as.
@@ -124,6 +120,48 @@ private slots:
         QCOMPARE(findFieldOutOfRange(patched({}, patch)), fault);
     }
 
+    // A plane code against the record it holds, given as a patch on a zero record.
+    void planeCodes_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("patch");
+        QTest::addColumn<QString>("refusal");
+        QTest::addColumn<bool>("written"); // the text is the code of the record
+        const auto row = [](const char *name, const QString &text, const QString &patch, const char *refusal = "", bool written = false) { QTest::newRow(name) << text << patch << refusal << written; };
+        const QString a264(264, u'A'), a272(272, u'A'), edges = QStringLiteral("0:FBEFBEFFFFFF");
+        const char *size = "Plane File Size Incorrect", *start = "Plane Code Incorrect\nIt does not start with VTP1:";
+        row("zero record", "VTP1:" + a272, "", "", true);
+        row("both ends of the URL alphabet", "VTP1:----____" + a264, edges, "", true);
+        row("the standard alphabet", "VTP1:++++////" + a264, edges);
+        row("white space anywhere", " VT P1:\n--\t--__\r\n__" + a264 + " \n", edges);
+        row("padding where none is needed", "VTP1:" + a272 + "==", "");
+        row("a byte short, padded", "VTP1:" + a272.chopped(1) + '=', "", size);
+        row("a byte too many", "VTP1:" + a272 + "AA", "", size);
+        row("no bytes", "VTP1:", "", size);
+        row("a field out of range", "VTP1:" + a272.left(56) + "AAAL" + a264.left(212), "44:0B", "Plane File Contents Incorrect\nPlaneType = 11", true);
+        row("empty", "", "", start);
+        row("no prefix", a272, "", start);
+        row("another version", "VTP2:" + a272, "", start);
+        row("a character of neither alphabet", "VTP1:" + a272.chopped(1) + '*', "", "Plane Code Incorrect\n\"*\" cannot be part of a plane code");
+        row("padding within", "VTP1:AA=A" + a264 + "AAAA", "", "Plane Code Incorrect\n\"=\" cannot be part of a plane code");
+        row("three padding characters", "VTP1:" + a272.chopped(1) + "===", "", "Plane Code Incorrect\n\"=\" cannot be part of a plane code");
+        row("a letter beyond Latin-1", "VTP1:" + a272.chopped(1) + u'\u03A9', "", "Plane Code Incorrect\n\"\u03A9\" cannot be part of a plane code");
+        row("a character left over", "VTP1:" + a272 + 'A', "", "Plane Code Incorrect\nA character is missing or one too many");
+    }
+    void planeCodes()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, patch);
+        QFETCH(QString, refusal);
+        QFETCH(bool, written);
+        const PlaneRecord record = patched({}, patch);
+        const OpenedRecord read = decodePlaneCode(text);
+        QCOMPARE(read.refusal, refusal);
+        QCOMPARE(read.record ? fileBytes(*read.record) : QByteArray(), refusal.isEmpty() ? fileBytes(record) : QByteArray());
+        QCOMPARE(planeCode(record) == text, written);
+        QCOMPARE(looksLikePlaneCode(text), !refusal.contains(u"does not start"));
+    }
+
     void encode_data()
     {
         QTest::addColumn<QString>("script");
@@ -150,7 +188,7 @@ private slots:
         QFETCH(QString, bytes);
         Loadout l;
         QVERIFY(runScript(l, script).isEmpty());
-        const PlaneRecord record = exported(l);
+        const PlaneRecord record = exportedRecord(l);
         // Besides the bytes a row names, those the editor never fills stay zero.
         const QString unfilled = QStringLiteral("0:00000000 20:%1 42:0000 68:%2 107:00 111:00 115:00 203:00").arg(QString(40, u'0'), QString(48, u'0'));
         QCOMPARE(fileBytes(record).toHex(' '), fileBytes(patched(record, unfilled + u' ' + bytes)).toHex(' '));
@@ -202,7 +240,7 @@ private slots:
         QVERIFY(writeFile(path, QByteArray(300, 'x')));
         Loadout l;
         runScript(l, QStringLiteral("name Kite;type 3;gun 1 2"));
-        const PlaneRecord record = exported(l);
+        const PlaneRecord record = exportedRecord(l);
         const WriteResult w = WritePlaneFile(path, record);
         QVERIFY2(w.ok, qPrintable(w.reason));
         const ReadResult r = ReadPlaneFile(path);

@@ -1,7 +1,8 @@
-// --print, --check and --build, run as a user runs them: the real program with
+// --print, --check, --code and --build, run as a user runs them: the real program with
 // no display and no platform plugin named, so touching a window system fails.
 
 #include "catalogue/loadout.h"
+#include "planefile/planecode.h"
 #include "planefile/planerecord.h"
 #include "support/files.h"
 
@@ -30,7 +31,7 @@ struct Run
     QString err;
 };
 
-Run vteditor(const QStringList &arguments)
+Run vteditor(const QStringList &arguments, const QByteArray &input = {})
 {
     QProcess program;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -38,6 +39,8 @@ Run vteditor(const QStringList &arguments)
         env.remove(QLatin1String(name));
     program.setProcessEnvironment(env);
     program.start(QStringLiteral(VTEDITOR_PROGRAM), arguments);
+    program.write(input);
+    program.closeWriteChannel();
     if (!program.waitForFinished(20000))
         program.kill();
     return {program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1,
@@ -54,8 +57,7 @@ QByteArray exported(qint16 type)
                   .GunType = {0, NoGun, NoGun, 0}, .Bullets = {2, 0, 0, 3}, .HP = {1, 0}, .HardPoint = {{{10}}},
                   .Color = {0x123456, 0xABCDEF, 0xFE0000}, .ColorScheme = loadout.catalogue().PlaneTypes(type).Schemes[1],
                   .Logo = {1, 2, 49}});
-    return fileBytes(EncodePlaneRecord(loadout.catalogue(), loadout.selections(), loadout.schemePosition(),
-                                       loadout.weights().Total));
+    return fileBytes(exportedRecord(loadout));
 }
 
 } // namespace
@@ -92,17 +94,22 @@ private slots:
             {"Heavy: Plane Over Weight", heavy},
             {"Missing: Plane File Could Not Be Read: No such file or directory", {}},
             {"Short: Plane File Size Incorrect", exported(2).chopped(1)}}; // in the folder's order
-        QString all;
+        QString all, allCodes;
         for (const auto &[line, contents] : samples) {
             const QString file = path(QStringLiteral("folder/") + line.section(QLatin1Char(':'), 0, 0));
             const QString expected = QStringLiteral("%1:%2\n").arg(file, line.section(QLatin1Char(':'), 1));
+            // --code refuses as --check does; else it writes the code, alone for a file named alone.
+            const bool good = expected.endsWith(QLatin1String(": OK\n"));
+            const QString code = good ? planeCode(*checkPlaneBytes(contents).record) + '\n' : expected;
             if (!contents.isEmpty()) {
                 QVERIFY(writeFile(file, contents));
                 all += expected;
+                allCodes += good ? file + ": " + code : code;
             }
+            QCOMPARE(vteditor({QStringLiteral("--code"), file}).out, code);
             const Run checked = vteditor({QStringLiteral("--check"), file});
             QCOMPARE(checked.out, expected);
-            QCOMPARE(checked.status, expected.endsWith(QLatin1String(": OK\n")) ? 0 : 1);
+            QCOMPARE(checked.status, good ? 0 : 1);
             // Only what the window refuses keeps a file from being printed.
             const bool refused = expected.contains(QLatin1String(": Plane File "));
             const Run printed = vteditor({QStringLiteral("--print"), file});
@@ -112,6 +119,9 @@ private slots:
         const Run folder = vteditor({QStringLiteral("--check"), path(QStringLiteral("folder"))});
         QCOMPARE(folder.out, all);
         QCOMPARE(folder.status, 1);
+        const Run codes = vteditor({QStringLiteral("--code"), path(QStringLiteral("folder"))});
+        QCOMPARE(codes.out, allCodes);
+        QCOMPARE(codes.status, 1);
     }
 
     void listing()
@@ -138,9 +148,14 @@ private slots:
             QVERIFY(writeFile(path(QStringLiteral("exported")), exported(type)));
             QVERIFY(writeFile(path(QStringLiteral("plane.json")), vteditor({"--print", "--json", path("exported")}).out.toUtf8()));
             QCOMPARE(vteditor({"--build", path("plane.json"), "--output", path("built")}).status, 0);
-            QFile built(path(QStringLiteral("built")));
-            QVERIFY(built.open(QIODevice::ReadOnly));
-            QCOMPARE(built.readAll(), exported(type));
+            // And from its code, on standard input.
+            const QByteArray code = vteditor({"--code", path("exported")}).out.toUtf8();
+            QCOMPARE(vteditor({"--build", "-", "--output", path("coded")}, code).status, 0);
+            for (const char *name : {"built", "coded"}) {
+                QFile built(path(QLatin1String(name)));
+                QVERIFY(built.open(QIODevice::ReadOnly));
+                QCOMPARE(built.readAll(), exported(type));
+            }
         }
     }
 
@@ -150,7 +165,7 @@ private slots:
         QTest::addColumn<int>("size");
         QTest::addColumn<QString>("output"); // named in the refusal unless new
         QTest::addColumn<QString>("refusal"); // empty where the file is built
-        const auto row = [](const char *name, const char *document, const char *refusal, const char *output = "new",
+        const auto row = [](const char *name, const QString &document, const char *refusal, const char *output = "new",
                             int size = 0) { QTest::newRow(name) << document << size << output << refusal; };
         row("a whole mebibyte", R"({"PlaneName":"X"})", "", "new", 1 << 20);
         row("a byte more", R"({"PlaneName":"X"})", "Too large for a plane", "new", (1 << 20) + 1);
@@ -165,6 +180,9 @@ private slots:
         row("no name", R"({"PlaneType":0})", "Plane Name Required");
         row("over weight", R"({"PlaneName":"X","PlaneType":0,"HPLeft":4,"HPRight":4})", "Plane Over Weight");
         row("not JSON", "{", "Not a JSON document: unterminated object at offset 1");
+        row("plane code", "\n VTP1:" + QString(272, 'A').replace(4, 4, "AGkA") + '\n', ""); // the name "i"
+        row("plane code a byte short", "VTP1:" + QString(271, 'A'), "Plane File Size Incorrect");
+        row("plane code without a name", "VTP1:" + QString(272, 'A'), "Plane Name Required");
         const char *notRegular = "Plane File Could Not Be Written: Not a regular file";
         row("folder", R"({"PlaneName":"X"})", notRegular, "folder");
 #ifdef Q_OS_UNIX
@@ -193,7 +211,7 @@ private slots:
     // Exit status 2, and a pointer to the help.
     void usage()
     {
-        const QList<QStringList> misuses{{"--print", "--check", "x"}, {"--json", "--check", "x"}, {"--print"},
+        const QList<QStringList> misuses{{"--print", "--check", "x"}, {"--json", "--check", "x"}, {"--print"}, {"--code"}, {"--code", "--check", "x"},
                                          {"--build", "x"},           {"--output", "x"},          {"--printt"}};
         for (const QStringList &arguments : misuses) {
             const Run run = vteditor(arguments);

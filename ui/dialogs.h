@@ -16,6 +16,7 @@ class Dialogs
 {
 public:
     enum class Icon { None, Question };
+    enum class Closing { Export, Discard, Cancel };
 
     virtual ~Dialogs() = default;
 
@@ -23,6 +24,8 @@ public:
     virtual void message(QWidget *parent, const QString &text, const QString &title) = 0;
     // Yes and No, with No the default; true for Yes.
     virtual bool question(QWidget *parent, const QString &text, const QString &title, Icon icon) = 0;
+    // Whether to export before closing: Export the default, Cancel on Escape.
+    virtual Closing closingQuestion(QWidget *parent, const QString &text, const QString &title) = 0;
     // A text prompt with OK and Cancel; Cancel gives the empty text.
     virtual QString prompt(QWidget *parent, const QString &label, const QString &title, const QString &initialText) = 0;
     // File dialogs; the empty text when cancelled. The save dialog asks before
@@ -43,6 +46,7 @@ class QtDialogs final : public Dialogs
 public:
     void message(QWidget *parent, const QString &text, const QString &title) override;
     bool question(QWidget *parent, const QString &text, const QString &title, Icon icon) override;
+    Closing closingQuestion(QWidget *parent, const QString &text, const QString &title) override;
     QString prompt(QWidget *parent, const QString &label, const QString &title, const QString &initialText) override;
     QString openFileName(QWidget *parent, const QString &title, const QString &directory,
                          const QString &filter) override;

@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace vte {
 
@@ -21,6 +22,19 @@ bool QtDialogs::question(QWidget *parent, const QString &text, const QString &ti
                     QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
+}
+
+Dialogs::Closing QtDialogs::closingQuestion(QWidget *parent, const QString &text, const QString &title)
+{
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
+    QPushButton *exportButton = box.addButton(QStringLiteral("&Export"), QMessageBox::AcceptRole);
+    const QPushButton *discardButton = box.addButton(QStringLiteral("&Discard"), QMessageBox::DestructiveRole);
+    box.setDefaultButton(exportButton);
+    box.setEscapeButton(box.addButton(QMessageBox::Cancel));
+    box.exec();
+    if (box.clickedButton() == exportButton)
+        return Closing::Export;
+    return box.clickedButton() == discardButton ? Closing::Discard : Closing::Cancel;
 }
 
 QString QtDialogs::prompt(QWidget *parent, const QString &label, const QString &title, const QString &initialText)

@@ -33,7 +33,11 @@ inline QMap<QString, QString> describe(const Loadout &l)
     for (Side side : {Left, Right})
         sides << QString::number(p.HP[side]) + QLatin1Char(':') + join(p.HardPoint[side]);
     const Weights w = l.weights();
-    return {{"type", QString::number(p.PlaneType)},
+    QString ticks = QStringLiteral("NTW");
+    for (int place = 0; place < 3; ++place)
+        ticks[place] = l.reassign()[place] ? ticks[place] : u'-';
+    return {{"ticks", ticks}, {"stored", l.storedWeight() ? QString::number(*l.storedWeight()) : QString()},
+            {"type", QString::number(p.PlaneType)},
             {"armor", join(p.Armor)},
             {"engine", QStringLiteral("%1%2").arg(p.EngineType).arg(p.Nitro ? "+nitro" : "")},
             {"guns", guns.join(QLatin1Char(' '))},
@@ -66,9 +70,12 @@ inline QString run(Loadout &l, const QStringList &w)
     else if (op == u"colour") l.setColor(n(1), quint32(n(2)));
     else if (op == u"name") l.setPlaneName(w.mid(1).join(QLatin1Char(' ')));
     else if (op == u"reset") l.ResetPlane();
-    else if (op == u"logo") {
-        const std::array ticked{w[2][0] != u'-', w[2][1] != u'-', w[2][2] != u'-'};
-        return l.assignLogo(n(1), ticked) ? QString() : QStringLiteral("no place ticked");
+    else if (op == u"tick") l.tickReassign(Place(QStringLiteral("NTW").indexOf(w[1])), n(2));
+    else if (op == u"open") l.open(defaultPlane(), n(1));
+    else if (op == u"logo") { // "logo 7 -T-" ticks the tail alone first; "logo 7" keeps the ticks
+        for (int place = 0; place < 3 && w.size() > 2; ++place)
+            l.tickReassign(Place(place), w[2][place] != u'-');
+        return l.assignLogo(n(1)) ? QString() : QStringLiteral("no place ticked");
     } else if (op == u"mount") {
         const std::optional<Refusal> r = l.pressGunButton(n(1));
         return r ? r->text + QLatin1Char('|') + r->title : QString();

@@ -12,12 +12,13 @@ namespace vte::test {
 
 // Answers every modal from a queue of replies and logs each one as a line,
 // "kind title: text", so a test compares all the user saw in one list. With
-// no reply left a question answers No, a prompt or file dialog the empty text
-// and the colour picker "cancelled": a missing reply can never hang a test.
+// no reply left a question answers No, the closing question Cancel, a prompt
+// or file dialog the empty text and the colour picker "cancelled": a missing
+// reply can never hang a test.
 class ScriptedDialogs final : public Dialogs
 {
 public:
-    QStringList replies; // "yes" for a question; a text; "#rrggbb" for a colour
+    QStringList replies; // "yes" for a question; "export" or "discard"; a text; "#rrggbb" for a colour
     QStringList log;
 
     void message(QWidget *, const QString &text, const QString &title) override
@@ -27,6 +28,11 @@ public:
     bool question(QWidget *, const QString &text, const QString &title, Icon icon) override
     {
         return show(QStringLiteral("question%1 %2: %3").arg(QLatin1String(icon == Icon::Question ? "?" : ""), title, text)) == "yes";
+    }
+    Closing closingQuestion(QWidget *, const QString &text, const QString &title) override
+    {
+        const QString reply = show(QStringLiteral("closing %1: %2").arg(title, text));
+        return reply == "export" ? Closing::Export : reply == "discard" ? Closing::Discard : Closing::Cancel;
     }
     QString prompt(QWidget *, const QString &label, const QString &title, const QString &initialText) override
     {

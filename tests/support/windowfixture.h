@@ -11,6 +11,7 @@
 //   "name"                    clicks a button or tick box, triggers an action,
 //                             double-clicks a picture
 //   "close", "minimize", "move 200,100", "show", "focus name", "key Ctrl+Tab"
+//   "clip text"               puts the text on the clipboard
 //   "drop a b"                drops files ("text:..." a text, "x://..." a URL) on the window
 //   "file Name=203"           writes a file of so many zero bytes into the test's folder
 // What the window shows (shown):
@@ -21,11 +22,12 @@
 //   a configuration key       the loadout's value as a save would store it; "PlaneName"
 //   "@Section/Key", "@writes" a value of the store; every write since start-up, in order
 //   "shown"                   every modal so far, " | " between them
-//   "pos", "size", "focus", "drop", "size:Name", "menu bar" (its accessible name),
+//   "pos", "size", "focus", "drop", "clipboard", "size:Name", "menu bar" (its accessible name),
 //   "icon" (the sizes the window's icon comes in)
 // {dir}, {home}, {filter}, {today}, {version} and {smallest} stand for the test's
 // folder, the home folder, the file dialogs' filter, the date as the status bar
-// shows it, the program's version and the window's smallest size; {design x,y}
+// shows it, the program's version and the window's smallest size; {redo} for
+// the platform's Redo key; {design x,y}
 // for a place in the design's twips.
 
 #include "about/frmabout.h"
@@ -89,6 +91,7 @@ struct WindowFixture
             .replace(QLatin1String("{filter}"), FileFilter)
             .replace(QLatin1String("{today}"), QLocale().toString(QDate::currentDate(), QLocale::ShortFormat))
             .replace(QLatin1String("{version}"), QLatin1String(VTEDITOR_VERSION))
+            .replace(QLatin1String("{redo}"), QKeySequence(QKeySequence::Redo).toString())
             .replace(QLatin1String("{smallest}"), window ? pair(window->minimumSizeHint().width(), window->minimumSizeHint().height()) : QString());
     }
 
@@ -127,6 +130,7 @@ struct WindowFixture
             {"focus", [&] { find<QWidget>(rest)->setFocus(Qt::TabFocusReason); }},
             {"key", [&] { QTest::keySequence(QApplication::focusWidget(), QKeySequence(rest)); }},
             {"drop", [&] { drop(rest.split(QLatin1Char(' '))); }},
+            {"clip", [&] { QGuiApplication::clipboard()->setText(rest); }},
             {"file", [&] { QVERIFY(writeFile(dir.filePath(rest.section('=', 0, 0)), QByteArray(rest.section('=', 1).toInt(), '\0'))); }},
         };
         // clang-format on
@@ -192,6 +196,7 @@ struct WindowFixture
             {"focus", [&] { return focus ? focus->objectName() : QString(); }},
             {"menu bar", [&] { return w().menuBar()->accessibleName(); }},
             {"drop", [&] { return dropped; }},
+            {"clipboard", [&] { return QGuiApplication::clipboard()->text(); }},
             {"icon", [&] { QStringList sizes; for (const QSize &size : w().windowIcon().availableSizes()) sizes << QString::number(size.width()); return sizes.join(' '); }},
             {"PlaneName", [&] { return loadout.selections().PlaneName; }},
         };
