@@ -60,6 +60,7 @@ void frmAbout::createControls(const DesignUnits &twips)
 
     picIcon = place<QLabel>(this, QStringLiteral("picIcon"), twips.rect(240, 240, 540, 540));
     picIcon->setAlignment(Qt::AlignCenter);
+    picIcon->setAccessibleName(QStringLiteral("Program Icon"));
     fill(picIcon, 0xC0C0C0);
 
     lblTitle = place<QLabel>(this, QStringLiteral("lblTitle"), twips.rect(1050, 240, 4275, 480));

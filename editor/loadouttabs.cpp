@@ -255,6 +255,10 @@ void frmMain::showGuns()
     for (int slot = 0; slot < GunSlots; ++slot) {
         lblGunLocation[slot]->setText(m_loadout.planeType().GunLocation[slot]);
         cmdGun[slot]->setText(mountCaption(plane.Mounts[slot]));
+        // Which gun, where it sits and how it is mounted: the caption alone says only the last.
+        cmdGun[slot]->setAccessibleName(QStringLiteral("Gun %1 Mount, %2: %3")
+                                            .arg(slot + 1)
+                                            .arg(lblGunLocation[slot]->text(), cmdGun[slot]->text()));
         lstGunType[slot]->setCurrentRow(plane.GunType[slot]);
         lstBullets[slot]->setCurrentRow(plane.Bullets[slot]);
         setInUse(lstGunType[slot], m_loadout.gunSlotInUse(slot));

@@ -52,6 +52,7 @@ void frmMain::createLogosTab(QWidget *page)
         chkPlace[p] =
             place<QCheckBox>(page, QLatin1String(design.check), m_twips.onTab(design.leftTwips + 615, 780, 1215, 255));
         chkPlace[p]->setText(QStringLiteral("Re-Assign"));
+        chkPlace[p]->setAccessibleName(QStringLiteral("Re-Assign %1 Logo").arg(QLatin1String(design.caption)));
         chkPlace[p]->setChecked(true);
     }
     for (int i = 0; i < static_cast<int>(imgLogo.size()); ++i) {
@@ -60,7 +61,7 @@ void frmMain::createLogosTab(QWidget *page)
         imgLogo[i] = place<ClickableLabel>(page, elementName("imgLogo", i),
                                            m_twips.onTab(leftTwips, topTwips, CellSizeTwips, CellSizeTwips));
         imgLogo[i]->setAlignment(Qt::AlignCenter);
-        imgLogo[i]->setAccessibleName(QStringLiteral("Logo %1").arg(i + 1));
+        imgLogo[i]->setAccessibleName(QStringLiteral("Logo %1: %2").arg(i + 1).arg(ChoiceLists::logos().value(i)));
         imgLogo[i]->setPixmap(logoPicture(i, imgLogo[i]));
         connect(imgLogo[i], &ClickableLabel::doubleClicked, this, [this, i] { imgLogo_DblClick(i); });
     }
@@ -82,8 +83,10 @@ void frmMain::showLogos()
 {
     for (int p : {Nose, Tail, Wings}) {
         const qint16 logo = m_loadout.selections().Logo[p];
-        if (logo != m_shownLogo[p])
+        if (logo != m_shownLogo[p]) {
             imgPlace[p]->setPixmap(logoPicture(logo, imgPlace[p]));
+            imgPlace[p]->setAccessibleDescription(ChoiceLists::logos().value(logo));
+        }
         m_shownLogo[p] = logo;
     }
 }
