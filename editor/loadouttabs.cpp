@@ -34,6 +34,25 @@ int gunTypeTopTwips(int slot)
     return slot == 0 ? 1320 : 1305;
 }
 
+// Qt's list reports each new current entry to assistive tools as a move of the
+// focus, and a screen reader then announced a list the user was not in each
+// time the window showed the loadout anew. This one reports it only while it
+// has the focus.
+class ChoiceListWidget final : public QListWidget
+{
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override
+    {
+        if (hasFocus())
+            QListWidget::currentChanged(current, previous);
+        else
+            QAbstractItemView::currentChanged(current, previous); // NOLINT(bugprone-parent-virtual-call)
+    }
+};
+
 // What a choice list's height depends on besides its entries: the lists and
 // the one that measures for them are set alike. Every entry is one line of
 // plain text that fits the list's width, so the rows come out alike, and a
@@ -91,7 +110,7 @@ int frmMain::listBottom(const QRect &design, const QStringList &entries) const
 QListWidget *frmMain::choiceList(QWidget *page, const QString &name, const QRect &design, const QStringList &entries,
                                  const QString &accessibleName)
 {
-    auto *list = place<QListWidget>(page, name, listGeometry(design, entries));
+    auto *list = place<ChoiceListWidget>(page, name, listGeometry(design, entries));
     list->setAccessibleName(accessibleName);
     allowForEntries(list);
     list->addItems(entries);

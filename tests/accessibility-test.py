@@ -2,8 +2,8 @@
 # The real program as a screen reader meets it, through the accessibility bus.
 # In every view a user can open, each focusable control must have a name no
 # other control in sight shares and a role that says what it does, a box must
-# give its entry as text rather than as its name, and Tab must take the focus
-# to every control. The script starts its own X server and session bus, which
+# give its entry as text rather than as its name, showing a page must not seem
+# to move the focus, and Tab must take the focus to every control. The script starts its own X server and session bus, which
 # starts the accessibility bus when first asked:
 #   accessibility-test.py PROGRAM
 import atexit, os, shutil, subprocess, sys, tempfile, time  # noqa: E401
@@ -51,9 +51,16 @@ def opened(app, title, page):
 
 
 def check(app, title, page, opening):
-    keys(MAIN, opening)
     view = page or title
+    # The focus stays on the plane name, the first text field, while another
+    # page is shown; nothing may seem to take it.
+    page and pyatspi.findDescendant(app, lambda a: a.getRoleName() == "text").queryComponent().grabFocus()
+    wait("the events", lambda: True)
+    shown = len(focused)
+    keys(MAIN, opening)
     window = wait(view, lambda: opened(app, title, page))
+    wait("the events", lambda: True)
+    faults.extend(f"{view}: the {s.getRoleName()} {s.name!r} of {s.parent.name!r} seems to take the focus" for s in focused[shown:] if page)
     # The focusable controls in sight, without the entries of a list or box.
     found = pyatspi.findAllDescendants(window, lambda a: a.getRoleName() not in CONTAINERS and a.parent.getRoleName()
                                        in CONTAINERS and {pyatspi.STATE_FOCUSABLE, pyatspi.STATE_SHOWING}
