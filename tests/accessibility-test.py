@@ -3,8 +3,9 @@
 # In every view a user can open, each focusable control must have a name no
 # other control in sight shares and a role that says what it does, a box must
 # give its entry as text rather than as its name, showing a page must not seem
-# to move the focus, and Tab must take the focus to every control. The script starts its own X server and session bus, which
-# starts the accessibility bus when first asked:
+# to move the focus, and Tab must take the focus to every control. The script
+# starts its own X server and session bus, which starts the accessibility bus
+# when first asked:
 #   accessibility-test.py PROGRAM
 import atexit, os, shutil, subprocess, sys, tempfile, time  # noqa: E401
 
@@ -60,7 +61,7 @@ def check(app, title, page, opening):
     keys(MAIN, opening)
     window = wait(view, lambda: opened(app, title, page))
     wait("the events", lambda: True)
-    faults.extend(f"{view}: the {s.getRoleName()} {s.name!r} of {s.parent.name!r} seems to take the focus" for s in focused[shown:] if page)
+    faults.extend(f"{view}: {s.name!r} in {s.parent.name!r} seems to take the focus" for s in focused[shown:] if page)
     # The focusable controls in sight, without the entries of a list or box.
     found = pyatspi.findAllDescendants(window, lambda a: a.getRoleName() not in CONTAINERS and a.parent.getRoleName()
                                        in CONTAINERS and {pyatspi.STATE_FOCUSABLE, pyatspi.STATE_SHOWING}
@@ -93,8 +94,7 @@ def main(program, home):
     os.environ["DBUS_SESSION_BUS_ADDRESS"] = start("dbus-daemon", "--session", "--nofork", "--print-address")
     processes.append(subprocess.Popen([program]))
     pyatspi.Registry.registerEventListener(lambda e: e.detail1 and focused.append(e.source), "object:state-changed:focused")
-    desktop = pyatspi.Registry.getDesktop(0)
-    app = wait("the editor on the bus", lambda: next((a for a in desktop if a and a.name == "VTEditor"), None))
+    app = wait("the editor", lambda: next((a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "VTEditor"), None))
     checked = sum(check(app, *view) for view in VIEWS)
     print("\n".join(faults + [f"{checked} controls in {len(VIEWS)} views checked: {len(faults)} faults"]))
     return 1 if faults else 0
