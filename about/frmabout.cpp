@@ -59,6 +59,7 @@ void frmAbout::createControls()
 
     picIcon = twips_.place<QLabel>(this, QStringLiteral("picIcon"), {240, 240, 540, 540});
     picIcon->setAlignment(Qt::AlignCenter);
+    picIcon->setAccessibleName(QStringLiteral("Program Icon"));
     fill(picIcon, 0xC0C0C0);
 
     lblTitle = twips_.place<QLabel>(this, QStringLiteral("lblTitle"), {1050, 240, 4275, 480});

@@ -192,6 +192,19 @@ const QStringList &hardPointCounts()
     return list;
 }
 
+// In the order scripts/draw-pictures.py draws them.
+const QStringList &logos()
+{
+    static const QStringList list =
+        QStringLiteral(
+            "Roundel|Star|Wings|Eagle|Wolf|Cat|Skull|Letter V|Letter Z|Chevrons|Crown|Lightning Bolt|Anchor|"
+            "Heart|Red Cross on a Shield|Sun|Moon|Die|Spade|Club|Diamond|Arrow|Crossed Swords|Propeller|"
+            "Bomb|Crow|Snake|Horseshoe|Key|Flame|Gun Sight|Hazard Stripes|Number 7|Number 13|Gear|Hourglass|"
+            "Eye|Mountain|Pine Tree|Tower|Shark|Bat|Spider|Film Reel|Flag|Trident|Clover|Bull|Flower|Letter R")
+            .split(QLatin1Char('|'));
+    return list;
+}
+
 } // namespace ChoiceLists
 
 } // namespace vte

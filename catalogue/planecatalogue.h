@@ -69,6 +69,8 @@ const QStringList &rockets();
 const QStringList &engines();
 const QStringList &armourSteps();
 const QStringList &hardPointCounts();
+// What each logo of the palette shows, for those who cannot see it.
+const QStringList &logos();
 } // namespace ChoiceLists
 
 } // namespace vte

@@ -87,6 +87,9 @@ void frmMain::showPaint()
         // Keep the caption readable on any paint.
         palette.setColor(QPalette::WindowText, qGray(paint.rgb()) < 128 ? Qt::white : Qt::black);
         lblColor[swatch]->setPalette(palette);
+        // The paint in words, for those who cannot see the swatch.
+        lblColor[swatch]->setAccessibleDescription(
+            QStringLiteral("Red %1, Green %2, Blue %3").arg(paint.red()).arg(paint.green()).arg(paint.blue()));
     }
     const QStringList schemes = m_loadout.schemeNames();
     QStringList shown;

@@ -9,6 +9,7 @@
 #include "editor/pixelart.h"
 #include "planefile/cp1252.h"
 #include "ui/apptitle.h"
+#include "ui/comboboxaccessible.h"
 #include "ui/twips.h"
 
 #include <QAction>
@@ -140,6 +141,7 @@ frmMain::frmMain(SettingsStore &store, Dialogs &dialogs, SystemInfoHost &systemI
     , m_twips(font(), designLists())
 {
     initPictures();
+    installComboBoxAccessible();
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Vantorel Plane Editor[*]"));
     connect(&m_history.stack(), &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
@@ -271,17 +273,19 @@ void frmMain::createToolBar()
         const char *key;
         const char *picture;
         const char *tooltip;
+        const char *spokenName;
     };
     const Button buttons[] = {
-        {"New", ":/toolbar/new.png", "New Empty Plane"},
-        {"Open", ":/toolbar/open.png", "Import an Existing Plane"},
-        {"SaveAs", ":/toolbar/save.png", "Save (Export) Plane As"},
+        {"New", ":/toolbar/new.png", "New Empty Plane", "New"},
+        {"Open", ":/toolbar/open.png", "Import an Existing Plane", "Open"},
+        {"SaveAs", ":/toolbar/save.png", "Save (Export) Plane As", "Save As"},
     };
     for (const Button &button : buttons) {
         QAction *action = tbToolBar->addAction(sharpIcon(QLatin1String(button.picture)), QLatin1String(button.key));
         action->setObjectName(QLatin1String(button.key));
         action->setData(QLatin1String(button.key));
         action->setToolTip(QLatin1String(button.tooltip));
+        tbToolBar->widgetForAction(action)->setAccessibleName(QLatin1String(button.spokenName));
     }
     connect(tbToolBar, &QToolBar::actionTriggered, this,
             [this](QAction *action) { tbToolBar_ButtonClick(action->data().toString()); });
@@ -428,10 +432,10 @@ void frmMain::createWeightRow(QWidget *central)
         central, QStringLiteral("lblWeights"), belowToolbar(60, rowTop, 7575, 195),
         QStringLiteral(
             "Weights -     Plane       Engine       Armor        Guns           HP          Total       Max. Allowed"));
-    const char *fields[][2] = {{"txtWeight", "Stored weight"}, {"txtPlaneWeight", "Plane"},
-                               {"txtEngineWeight", "Engine"},  {"txtArmorWeight", "Armor"},
-                               {"txtGunWeight", "Guns"},       {"txtHPWeight", "HP"},
-                               {"txtTotalWeight", "Total"},    {"txtMaximumWeight", "Max. Allowed"}};
+    const char *fields[][2] = {{"txtWeight", "Stored Weight"},       {"txtPlaneWeight", "Plane Weight"},
+                               {"txtEngineWeight", "Engine Weight"}, {"txtArmorWeight", "Armor Weight"},
+                               {"txtGunWeight", "Guns Weight"},      {"txtHPWeight", "Hard Points Weight"},
+                               {"txtTotalWeight", "Total Weight"},   {"txtMaximumWeight", "Maximum Allowed Weight"}};
     int leftTwips = 60;
     for (size_t i = 0; i < std::size(fields); ++i) {
         auto *field = m_twips.place<QLineEdit>(central, QLatin1String(fields[i][0]),

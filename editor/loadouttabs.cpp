@@ -44,6 +44,25 @@ int gunTypeTopTwips(int slot)
     return slot == 0 ? 1320 : 1305;
 }
 
+// Qt's list reports each new current entry to assistive tools as a move of the
+// focus, and a screen reader then announced a list the user was not in each
+// time the window showed the loadout anew. This one reports it only while it
+// has the focus.
+class ChoiceListWidget final : public QListWidget
+{
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override
+    {
+        if (hasFocus())
+            QListWidget::currentChanged(current, previous);
+        else
+            QAbstractItemView::currentChanged(current, previous); // NOLINT(bugprone-parent-virtual-call)
+    }
+};
+
 } // namespace
 
 std::vector<ListDesign> frmMain::designLists()
@@ -59,7 +78,7 @@ std::vector<ListDesign> frmMain::designLists()
 QListWidget *frmMain::choiceList(QWidget *page, const QString &name, const QRect &twips, const QStringList &entries,
                                  const QString &accessibleName)
 {
-    auto *list = m_twips.place<QListWidget>(page, name, twips);
+    auto *list = m_twips.place<ChoiceListWidget>(page, name, twips);
     list->setAccessibleName(accessibleName);
     // Every entry is one line of plain text that fits the list's width, so the
     // rows come out alike and the list measures one rather than each.
@@ -250,6 +269,10 @@ void frmMain::showGuns()
     for (int slot = 0; slot < GunSlots; ++slot) {
         lblGunLocation[slot]->setText(m_loadout.planeType().GunLocation[slot]);
         cmdGun[slot]->setText(mountCaption(plane.Mounts[slot]));
+        // Which gun, where it sits and how it is mounted: the caption alone says only the last.
+        cmdGun[slot]->setAccessibleName(QStringLiteral("Gun %1 Mount, %2: %3")
+                                            .arg(slot + 1)
+                                            .arg(lblGunLocation[slot]->text(), cmdGun[slot]->text()));
         lstGunType[slot]->setCurrentRow(plane.GunType[slot]);
         lstBullets[slot]->setCurrentRow(plane.Bullets[slot]);
         setInUse(lstGunType[slot], m_loadout.gunSlotInUse(slot));

@@ -58,12 +58,13 @@ void frmMain::createLogosTab(QWidget *page)
         chkPlace[p] =
             m_twips.place<QCheckBox>(page, QLatin1String(design.check), onTab(design.leftTwips + 615, 780, 1215, 255));
         chkPlace[p]->setText(QStringLiteral("Re-Assign"));
+        chkPlace[p]->setAccessibleName(QStringLiteral("Re-Assign %1 Logo").arg(QLatin1String(design.caption)));
         connect(chkPlace[p], &QCheckBox::toggled, this, [this, p] { chkPlace_Click(p); });
     }
     for (int i = 0; i < LogoCount; ++i) {
         imgLogo[i] = m_twips.place<ClickableLabel>(page, elementName("imgLogo", i), paletteCellDesign(i));
         imgLogo[i]->setAlignment(Qt::AlignCenter);
-        imgLogo[i]->setAccessibleName(QStringLiteral("Logo %1").arg(i + 1));
+        imgLogo[i]->setAccessibleName(QStringLiteral("Logo %1: %2").arg(i + 1).arg(ChoiceLists::logos().value(i)));
         imgLogo[i]->setPixmap(logoPicture(i, imgLogo[i]));
         connect(imgLogo[i], &ClickableLabel::doubleClicked, this, [this, i] { imgLogo_DblClick(i); });
     }
@@ -83,8 +84,10 @@ void frmMain::showLogos()
 {
     for (int p : {Nose, Tail, Wings}) {
         const qint16 logo = m_loadout.selections().Logo[p];
-        if (logo != m_shownLogo[p])
+        if (logo != m_shownLogo[p]) {
             imgPlace[p]->setPixmap(logoPicture(logo, imgPlace[p]));
+            imgPlace[p]->setAccessibleDescription(ChoiceLists::logos().value(logo));
+        }
         m_shownLogo[p] = logo;
         chkPlace[p]->setChecked(m_loadout.reassign()[p]);
     }

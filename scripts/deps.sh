@@ -4,7 +4,7 @@
 
 vte_packages_build="build-essential cmake ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core"
 vte_packages_test="$vte_packages_build xvfb xauth xdotool clang libclang-rt-14-dev clang-format clang-tidy \
-desktop-file-utils appstream dpkg-dev file imagemagick"
+desktop-file-utils appstream dpkg-dev file imagemagick dbus-daemon at-spi2-core python3-pyatspi"
 # The Windows program: MinGW-w64 (posix threads, which Qt needs), the host's Qt
 # for moc, rcc and uic, NSIS for the installer; Wine with its fonts, Xvfb and
 # xdotool to run and drive it.

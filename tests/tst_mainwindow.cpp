@@ -166,7 +166,7 @@ void TestMainWindow::window_data()
     QTest::addColumn<Steps>("steps");
     QTest::addColumn<Shows>("shows");
     // Each control forwards its choice to its rule; the window shows the result.
-    row("plane type", {"cboPlaneType=2"}, {"PlaneType=2", "lblGunLocation(2)=Nose Turret", "txtPlaneWeight=5460", "txtMaximumWeight=15760", "txtEngineWeight=2500", "txtPlaneSpeed=113 mph", "cboSchemes*=The Gilded Rovers|Crown Flying Corps"});
+    row("plane type", {"cboPlaneType=2"}, {"PlaneType=2", "lblGunLocation(2)=Nose Turret", "txtPlaneWeight=5460", "txtMaximumWeight=15760", "txtEngineWeight=2500", "txtPlaneSpeed=113 mph", "cboSchemes*=The Gilded Rovers|Crown Flying Corps", "cmdGun(2)#accessibleName=Gun 3 Mount, Nose Turret: N/A"});
     row("armour", {"lstArmorNose=2", "lstArmorTail=0", "lstArmorWings=1"}, {"ArmorNose=2", "ArmorTail=0", "ArmorWings=1", "txtArmorWeight=80"});
     row("engine", {"lstEngineType=2"}, {"EngineType=2", "txtEngineWeight=2500", "txtPlaneSpeed=276 mph"});
     row("nitro", {"chkNitro"}, {"EngineType=3", "txtEngineWeight=2000", "txtPlaneSpeed=225 (300) mph", "txtTotalWeight=6460"});
@@ -175,14 +175,14 @@ void TestMainWindow::window_data()
     // A choice the rule turns back, and a slot no longer in use, are shown as the loadout holds them.
     row("ammunition without a gun", {"lstBullets(2)=3"}, {"Bullets2=4", "lstBullets(2)=None [cyan]"});
     row("no gun", {"lstGunType(0)=1", "lstGunType(0)=5"}, {"GunType0=5", "Bullets0=4", "cmdGun(0)=N/A", "lstGunType(0)=No Gun [cyan]", "txtGunWeight=0"});
-    row("mount button", {"lstGunType(3)=4", "cmdGun(3)"}, {"SingleTwin=0", "cmdGun(3)=Single", "txtGunWeight=680"});
+    row("mount button", {"lstGunType(3)=4", "cmdGun(3)"}, {"SingleTwin=0", "cmdGun(3)=Single", "cmdGun(3)#accessibleName=Gun 4 Mount, Upper Outer Wing: Single", "txtGunWeight=680"});
     row("hard points and rockets", {"cboHPLeft=4", "lstLHP(0)=3", "lstLHP(2)=6", "cboHPLeft=2", "cboHPRight=3", "lstRHP(0)=9"}, {"HPLeft=2", "LHP0=3", "LHP2=11", "lstLHP(0)=Sonic", "lstLHP(2)=None [cyan]", "HPRight=3", "RHP0=9", "lstRHP(0)=Seeker", "lstRHP(2)=None", "lstRHP(3)=None [cyan]", "txtHPWeight=2400"});
     row("scheme", {"SSTab1=3", "cboSchemes=1"}, {"ColorScheme=8", "picPlane0=scheme 17", "picPlane1=painted"});
-    row("colour", {"SSTab1=3", "> #0c2238", "lblSecondColor"}, {"Color2=3678732", "lblSecondColor=2nd Color #0c2238", "picPlane1=painted", "shown=color #00ff00"});
+    row("colour, pressed as assistive tools do", {"SSTab1=3", "> #0c2238", "press lblSecondColor"}, {"Color2=3678732", "lblSecondColor=2nd Color #0c2238", "lblSecondColor#accessibleDescription=Red 12, Green 34, Blue 56", "picPlane1=painted", "shown=color #00ff00"});
     row("colour unchanged: no painting", {"SSTab1=3", "> #ff0000", "lblFirstColor"}, {"Color1=255", "picPlane1=", "shown=color #ff0000"});
     row("a page starts under its tab row", {"SSTab1=3"}, {"cboSchemes#pos={design 4740,120}"});
     row("logo to every place ticked at start", {"imgLogo(7)"}, {"LogoNose=7", "LogoTail=7", "LogoWing=7", "imgWing=logo 7", "chkNose=unchecked", "chkWing=unchecked"});
-    row("logo to the tail only", {"chkNose", "chkWing", "imgLogo(49)"}, {"LogoNose=46", "LogoTail=49", "LogoWing=46", "imgTail=logo 49", "imgNose=logo 46", "chkTail=unchecked"});
+    row("logo to the tail only, pressed as assistive tools do", {"chkNose", "chkWing", "press imgLogo(49)"}, {"LogoNose=46", "LogoTail=49", "LogoWing=46", "imgTail=logo 49", "imgNose=logo 46", "chkTail=unchecked", "imgTail#accessibleDescription=Letter R", "imgLogo(49)#accessibleName=Logo 50: Letter R"});
     row("plane name of 15 characters at most", {"txtPlaneName=Sixteen letters!"}, {"PlaneName=Sixteen letters"});
     row("start on another tab: nothing painted", {}, {"SSTab1=Armor/Engine", "picPlane0=scheme 16", "picPlane1="});
     row("start on the scheme tab: painted", {"@Settings/Display=3"}, {"SSTab1=Color Schemes", "picPlane0=scheme 16", "picPlane1=painted"});

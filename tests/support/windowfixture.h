@@ -9,7 +9,7 @@
 //   "> reply"                 answers the next question, prompt, file or colour dialog
 //   "name=value"              chooses a row of a list or box or a tab, or types a text
 //   "name"                    clicks a button or tick box, triggers an action,
-//                             double-clicks a picture
+//                             double-clicks a picture; "press name" presses it as assistive tools do
 //   "close", "minimize", "move 200,100", "show", "focus name", "key Ctrl+Tab"
 //   "clip text"               puts the text on the clipboard
 //   "drop a b"                drops files ("text:..." a text, "x://..." a URL) on the window
@@ -22,7 +22,7 @@
 //   a configuration key       the loadout's value as a save would store it; "PlaneName"
 //   "@Section/Key", "@writes" a value of the store; every write since start-up, in order
 //   "shown"                   every modal so far, " | " between them
-//   "pos", "size", "focus", "drop", "clipboard", "size:Name", "menu bar" (its accessible name),
+//   "pos", "size", "focus", "drop", "clipboard", "size:Name",
 //   "icon" (the sizes the window's icon comes in)
 // {dir}, {home}, {filter}, {today}, {version} and {smallest} stand for the test's
 // folder, the home folder, the file dialogs' filter, the date as the status bar
@@ -129,6 +129,7 @@ struct WindowFixture
             {"show", [&] { w().show(); QApplication::setActiveWindow(&w()); QVERIFY(QTest::qWaitForWindowActive(&w())); }},
             {"focus", [&] { find<QWidget>(rest)->setFocus(Qt::TabFocusReason); }},
             {"key", [&] { QTest::keySequence(QApplication::focusWidget(), QKeySequence(rest)); }},
+            {"press", [&] { QAccessible::queryAccessibleInterface(find<QWidget>(rest))->actionInterface()->doAction(QAccessibleActionInterface::pressAction()); }},
             {"drop", [&] { drop(rest.split(QLatin1Char(' '))); }},
             {"clip", [&] { QGuiApplication::clipboard()->setText(rest); }},
             {"file", [&] { QVERIFY(writeFile(dir.filePath(rest.section('=', 0, 0)), QByteArray(rest.section('=', 1).toInt(), '\0'))); }},
@@ -194,7 +195,6 @@ struct WindowFixture
             {"pos", [&] { return pair(w().x(), w().y()); }},
             {"size", [&] { return pair(w().width(), w().height()); }},
             {"focus", [&] { return focus ? focus->objectName() : QString(); }},
-            {"menu bar", [&] { return w().menuBar()->accessibleName(); }},
             {"drop", [&] { return dropped; }},
             {"clipboard", [&] { return QGuiApplication::clipboard()->text(); }},
             {"icon", [&] { QStringList sizes; for (const QSize &size : w().windowIcon().availableSizes()) sizes << QString::number(size.width()); return sizes.join(' '); }},
