@@ -41,6 +41,26 @@ vte_wine_look() {
     touch "$WINEPREFIX/.vteditor-look"
 }
 
+# vte_on_xvfb COMMAND...: runs a Wine command on an X server of its own. The
+# server picks a free display itself (xvfb-run -a can give two servers started
+# at once the same one) and does not reset when a client leaves; the prefix's
+# Wine processes, its desktop among them, end before the server does.
+vte_on_xvfb() {
+    displayfile=$(mktemp "${TMPDIR:-/tmp}/vteditor-xvfb.XXXXXX")
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$displayfile" 2>/dev/null &
+    xvfb=$!
+    for _ in $(seq 300); do
+        [ -s "$displayfile" ] && break
+        sleep 0.1
+    done
+    status=0
+    DISPLAY=":$(cat "$displayfile")" "$@" || status=$?
+    wineserver -k 2>/dev/null || true
+    kill "$xvfb" 2>/dev/null || true
+    rm -f "$displayfile"
+    return "$status"
+}
+
 # vte_windows_path PATH: the path as a Windows program sees it, through Wine's drive Z:.
 vte_windows_path() {
     printf 'Z:%s' "$(realpath -m "$1")" | tr / '\\'
