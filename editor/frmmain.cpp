@@ -362,8 +362,11 @@ void frmMain::fitFrame()
     constexpr int FrameAroundPage = 6;
     const QSize tabRow = SSTab1->tabBar()->sizeHint();
     const QSize pages = pagesSize();
-    SSTab1->setMinimumSize(std::max(tabRow.width(), pages.width()) + FrameAroundPage,
-                           tabRow.height() + pages.height() + FrameAroundPage);
+    const QSize needed(std::max(tabRow.width(), pages.width()) + FrameAroundPage,
+                       tabRow.height() + pages.height() + FrameAroundPage);
+    if (needed == SSTab1->minimumSize())
+        return;
+    SSTab1->setMinimumSize(needed);
     centralWidget()->setMinimumSize(m_twips.size(7695, 5805 - ToolbarTwips) + m_twips.settle(centralWidget()));
 }
 

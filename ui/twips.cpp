@@ -26,11 +26,17 @@ qreal averageWidth(const QFontMetricsF &metrics)
     return metrics.horizontalAdvance(letters) / letters.size();
 }
 
-// The room a list needs to show every entry whole, one a row, with no scroll bar.
-QSize listNeeds(const QListWidget *list)
+// The room a list needs to show every entry whole, one a row, with no scroll
+// bar: its widest entry with the margins the style gives an entry's text, as
+// many rows as entries, and its frame. The list shows one of them.
+QSize listNeeds(const QListWidget &list, const QStringList &entries)
 {
-    const int frame = 2 * list->frameWidth();
-    return {list->sizeHintForColumn(0) + frame, list->count() * list->sizeHintForRow(0) + frame};
+    const int frame = 2 * list.frameWidth();
+    const int margins = 2 * (list.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &list) + 1);
+    int widest = 0;
+    for (const QString &entry : entries)
+        widest = std::max(widest, list.fontMetrics().horizontalAdvance(entry));
+    return {widest + margins + frame, int(entries.size()) * list.sizeHintForRow(0) + frame};
 }
 
 int textWidth(const QWidget *control, const QString &text)
@@ -38,8 +44,8 @@ int textWidth(const QWidget *control, const QString &text)
     return control->fontMetrics().horizontalAdvance(QString(text).remove(QLatin1Char('&')));
 }
 
-// The widest of the texts a control shows now and those it was allowed for.
-int widestText(const QWidget *control, QStringList texts)
+// The widest of the texts a control was allowed for, and of those given.
+int widestText(const QWidget *control, QStringList texts = {})
 {
     texts += control->property(TextsProperty).toStringList();
     int widest = 0;
@@ -48,36 +54,34 @@ int widestText(const QWidget *control, QStringList texts)
     return widest;
 }
 
-int comboNeeds(const QComboBox *box)
+// How much wider than its text now a control's widest other text is.
+int widerTextsNeed(const QWidget *control, const QString &text)
 {
-    QStringList entries;
-    for (int i = 0; i < box->count(); ++i)
-        entries << box->itemText(i);
-    QStyleOptionComboBox option;
-    option.initFrom(box);
-    const QSize text(widestText(box, entries), box->fontMetrics().height());
-    return box->style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, box).width();
+    return control->property(TextsProperty).isValid() ? std::max(0, widestText(control) - textWidth(control, text)) : 0;
 }
 
 // What a control needs for its text, where that is more than nothing; a zero
 // leaves the dimension to the design. A control's own minimum counts too, so
-// a window can ask more of a control than its text does.
+// a window can ask more of a control than its text does. Lists need nothing
+// here: the scale gives them room for every entry. Qt keeps what the controls'
+// own size hints measure, and shows them with it.
 QSize textNeeds(const QWidget *control, const QSize &designed)
 {
     QSize needs;
     if (const auto *label = qobject_cast<const QLabel *>(control); label && label->pixmap().isNull()) {
-        const int besideText = label->sizeHint().width() - textWidth(label, label->text());
         needs = label->wordWrap() ? QSize(0, label->heightForWidth(designed.width()))
-                                  : QSize(besideText + widestText(label, {label->text()}), 0);
+                                  : QSize(label->sizeHint().width() + widerTextsNeed(label, label->text()), 0);
     } else if (const auto *check = qobject_cast<const QCheckBox *>(control)) {
         needs.setWidth(check->sizeHint().width());
     } else if (const auto *button = qobject_cast<const QPushButton *>(control)) {
         needs.setWidth(widestText(button, {button->text()})
                        + 2 * button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button));
     } else if (const auto *box = qobject_cast<const QComboBox *>(control)) {
-        needs.setWidth(comboNeeds(box));
-    } else if (const auto *list = qobject_cast<const QListWidget *>(control)) {
-        needs = listNeeds(list);
+        QStyleOptionComboBox option;
+        option.initFrom(box);
+        const QSize widest(widestText(box), box->fontMetrics().height());
+        needs.setWidth(std::max(box->sizeHint().width(),
+                                box->style()->sizeFromContents(QStyle::CT_ComboBox, &option, widest, box).width()));
     }
     return needs.expandedTo(control->minimumSize());
 }
@@ -99,10 +103,9 @@ DesignUnits::DesignUnits(const QFont &font, const std::vector<ListDesign> &lists
         return;
     QListWidget standIn;
     standIn.setFont(font);
+    standIn.addItem(QStringLiteral("X"));
     for (const ListDesign &list : lists) {
-        standIn.clear();
-        standIn.addItems(list.entries);
-        const QSize needs = listNeeds(&standIn);
+        const QSize needs = listNeeds(standIn, list.entries);
         m_x = std::max(m_x, needs.width() * qreal(TwipsPerPixel) / list.twips.width());
         m_y = std::max(m_y, needs.height() * qreal(TwipsPerPixel) / list.twips.height());
     }
