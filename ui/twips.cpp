@@ -86,10 +86,61 @@ QSize textNeeds(const QWidget *control, const QSize &designed)
     return needs.expandedTo(control->minimumSize());
 }
 
-// Whether two spans, each from its first to its last pixel or twip, share one.
-bool spansMeet(int first1, int last1, int first2, int last2)
+struct SettledControl
 {
-    return first1 <= last2 && first2 <= last1;
+    QWidget *widget;
+    QRect design; // twips
+    QRect designed;
+    QSize grown;
+    QPoint shift;
+
+    QRect placed() const { return {designed.topLeft() + shift, grown}; }
+};
+
+// A rectangle's first and last pixel, or twip, along one axis.
+std::pair<int, int> span(const QRect &rect, Qt::Orientation axis)
+{
+    return axis == Qt::Vertical ? std::pair(rect.top(), rect.bottom()) : std::pair(rect.left(), rect.right());
+}
+
+bool spansMeet(const QRect &a, const QRect &b, Qt::Orientation axis)
+{
+    return span(a, axis).first <= span(b, axis).second && span(b, axis).first <= span(a, axis).second;
+}
+
+int &along(QPoint &point, Qt::Orientation axis)
+{
+    return axis == Qt::Vertical ? point.ry() : point.rx();
+}
+
+int along(const QPoint &point, Qt::Orientation axis)
+{
+    return axis == Qt::Vertical ? point.y() : point.x();
+}
+
+int along(const QSize &size, Qt::Orientation axis)
+{
+    return axis == Qt::Vertical ? size.height() : size.width();
+}
+
+// Moves each control down (or right) by as much as what lies above (or left
+// of) it in the design grew, and moved, that way. What lies above it is in
+// its column there, or reaches over it once grown and moved.
+void pushOn(std::vector<SettledControl> &controls, Qt::Orientation axis)
+{
+    const Qt::Orientation across = axis == Qt::Vertical ? Qt::Horizontal : Qt::Vertical;
+    std::sort(controls.begin(), controls.end(), [axis](const SettledControl &a, const SettledControl &b) {
+        return span(a.design, axis).first < span(b.design, axis).first;
+    });
+    for (SettledControl &b : controls) {
+        for (const SettledControl &a : controls) {
+            if (span(a.design, axis).second < span(b.design, axis).first
+                && (spansMeet(a.design, b.design, across) || spansMeet(a.placed(), b.placed(), across))) {
+                int &shift = along(b.shift, axis);
+                shift = std::max(shift, along(a.shift, axis) + along(a.grown, axis) - along(a.designed.size(), axis));
+            }
+        }
+    }
 }
 
 } // namespace
@@ -136,15 +187,7 @@ QRect DesignUnits::designOf(const QWidget *control)
 
 QSize DesignUnits::settle(QWidget *parent) const
 {
-    struct Control
-    {
-        QWidget *widget;
-        QRect design; // twips
-        QRect designed;
-        QSize grown;
-        QPoint shift;
-    };
-    std::vector<Control> controls;
+    std::vector<SettledControl> controls;
     for (QWidget *child : parent->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
         const QRect design = designOf(child);
         if (design.isValid()) {
@@ -153,41 +196,14 @@ QSize DesignUnits::settle(QWidget *parent) const
                 {child, design, designed, designed.size().expandedTo(textNeeds(child, designed.size())), {}});
         }
     }
-    const auto placed = [](const Control &c) { return QRect(c.designed.topLeft() + c.shift, c.grown); };
-    // Above it in the design, in a column of its own there or where both stand once grown.
-    const auto above = [&](const Control &a, const Control &b) {
-        return a.design.bottom() < b.design.top()
-               && (spansMeet(a.design.left(), a.design.right(), b.design.left(), b.design.right())
-                   || spansMeet(placed(a).left(), placed(a).right(), placed(b).left(), placed(b).right()));
-    };
-    // Left of it in the design, in its row there or where both stand once moved down.
-    const auto leftOf = [&](const Control &a, const Control &b) {
-        return a.design.right() < b.design.left()
-               && (spansMeet(a.design.top(), a.design.bottom(), b.design.top(), b.design.bottom())
-                   || spansMeet(placed(a).top(), placed(a).bottom(), placed(b).top(), placed(b).bottom()));
-    };
-    std::sort(controls.begin(), controls.end(),
-              [](const Control &a, const Control &b) { return a.design.top() < b.design.top(); });
-    for (Control &b : controls) {
-        for (const Control &a : controls) {
-            if (above(a, b))
-                b.shift.setY(std::max(b.shift.y(), a.shift.y() + a.grown.height() - a.designed.height()));
-        }
-    }
-    std::sort(controls.begin(), controls.end(),
-              [](const Control &a, const Control &b) { return a.design.left() < b.design.left(); });
-    for (Control &b : controls) {
-        for (const Control &a : controls) {
-            if (leftOf(a, b))
-                b.shift.setX(std::max(b.shift.x(), a.shift.x() + a.grown.width() - a.designed.width()));
-        }
-    }
+    pushOn(controls, Qt::Vertical);
+    pushOn(controls, Qt::Horizontal);
     QRect designedReach;
     QRect reach;
-    for (const Control &c : controls) {
-        c.widget->setGeometry(placed(c));
+    for (const SettledControl &c : controls) {
+        c.widget->setGeometry(c.placed());
         designedReach |= c.designed;
-        reach |= placed(c);
+        reach |= c.placed();
     }
     return {std::max(0, reach.right() - designedReach.right()), std::max(0, reach.bottom() - designedReach.bottom())};
 }
