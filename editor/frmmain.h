@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QImage>
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 #include <functional>
@@ -27,8 +28,8 @@ class QToolBar;
 namespace vte {
 
 class ClickableLabel;
+class frmLibrary;
 class SystemInfoHost;
-struct WindowSettings;
 
 // The editor's one main window: it shows the loadout and forwards each choice
 // of the user to it. Handlers carry the names the game's modders know from the
@@ -82,7 +83,6 @@ private:
                             const QString &accessibleName);
     void buildPage(int index);
     void placeInTabOrder();
-    void placeWindow(const WindowSettings &settings);
     void Form_Unload();
 
     // Runs one change of the loadout that a user's choice asked for and shows
@@ -110,6 +110,7 @@ private:
 
     void mnuFileNew_Click();
     void mnuFileOpen_Click();
+    void mnuFileLibrary_Click();
     void mnuFileSaveAs_Click();
     void mnuFileExit_Click();
     void mnuHelpAbout_Click();
@@ -144,6 +145,7 @@ private:
     PlaneRecord Record{};
     // Where the file dialogs start next: the folder of the last file chosen.
     QString m_dialogFolder;
+    QPointer<frmLibrary> m_library; // while it is open
     QImage m_sourcePreview;
     std::optional<int> m_shownPicture;
     std::array<std::optional<qint16>, 3> m_shownLogo;
