@@ -240,6 +240,18 @@ void TestMainWindow::window_data()
     row("drop a text", {"file A=204", "drop text:{dir}/A"}, {"drop=refused/refused", "PlaneType=5"});
     row("drop a remote file", {"drop https://vantorel.org/planes/Kestrel"}, {"drop=refused/refused", "PlaneType=5"});
     row("drop a local and a remote file", {"file A=204", "drop {dir}/A https://vantorel.org/planes/B"}, {"drop=refused/refused", "PlaneType=5"});
+    // The plane library: one window with its own settings, opening and comparing through the main window, the folder watched.
+    const QString planes = QStringLiteral("C:\\Program Files\\Halvery Games\\Vantorel\\Planes"), kestrel = QStringLiteral("save Save: Kestrel in  [{filter}]");
+    const Steps library{"@Settings/LibraryDir={dir}", "mnuFileLibrary"};
+    row("library: one window, on the main window's folder", {"@Settings/DefaultDir={dir}", "mnuFileLibrary", "mnuFileLibrary"}, {"windows=frmLibrary", "frmLibrary#windowTitle=Plane Library", "lblFolder={dir}"});
+    row("library: its placement and folder stored", Steps{"@Settings/LibraryLeft=1500", "@Settings/LibraryTop=3000", "@Settings/LibraryWidth=15000", "@Settings/LibraryHeight=9000"} + library, {"frmLibrary#pos=100,200", "frmLibrary#width=1000", "frmLibrary#height=600", "lblFolder={dir}"});
+    row("library: written first as the program closes", {"mnuFileLibrary", "until lblStatus=Folder not found", "close"}, {"@writes=Settings/LibraryLeft Settings/LibraryTop Settings/LibraryWidth Settings/LibraryHeight Settings/LibraryDir Settings/MainLeft Settings/MainTop Settings/MainWidth Settings/MainHeight Settings/DefaultDir Settings/Display", "@Settings/LibraryDir=" + planes});
+    row("library: another folder", {"mnuFileLibrary", "> {dir}", "cmdFolder", "close"}, {modals({"folder Folder: " + planes}), "@Settings/LibraryDir={dir}"});
+    row("library: Open as File > Open", Steps{"txtPlaneName=Kestrel", "cboPlaneType=2", "> {dir}/Kestrel", "mnuFileSaveAs", "mnuFileNew"} + library + Steps{"until lblStatus=1 file", "tblPlanes=0", "cmdOpen", "close"}, {modals({kestrel}), "PlaneName=Kestrel", "PlaneType=2", "@Settings/DefaultDir={dir}/"});
+    row("library: Enter on a refused file, the same message", Steps{"file Short=203"} + library + Steps{"until lblStatus=1 file", "tblPlanes=0", "focus tblPlanes", "key Return"}, {modals({"message VTEditor: Plane File Size Incorrect"}), "PlaneType=5"});
+    row("library: compare two, differences only", Steps{"txtPlaneName=Kestrel", "> {dir}/Kestrel", "mnuFileSaveAs", "file Zero=204"} + library + Steps{"until lblStatus=2 files", "tblPlanes=0,1", "cmdCompare", "chkDifferencesOnly"}, {modals({kestrel}), "windows=frmLibrary frmCompare", "tblCompare*=≠ Name|≠ Type|≠ Armor|≠ Gun 1|≠ Gun 2|≠ Gun 3|≠ Gun 4|≠ Scheme|≠ Colors|≠ Logos|≠ Weights|≠ Total weight|≠ Speed|≠ Stored weight"});
+    row("library: a refused file is not compared", Steps{"file Short=203", "file Zero=204"} + library + Steps{"until lblStatus=2 files", "tblPlanes=0,1", "cmdCompare"}, {modals({"message VTEditor: Plane Cannot Be Compared\nShort: Plane File Size Incorrect"}), "windows=frmLibrary"});
+    row("library: a file added keeps the selection", Steps{"file B=204", "file C=204"} + library + Steps{"until lblStatus=2 files", "tblPlanes=1", "file A=204", "until tblPlanes*=A|B|C"}, {"tblPlanes=C"});
     // The keyboard.
     row("Ctrl+Tab from a list", {"show", "SSTab1=1", "focus lstGunType(2)", "key Ctrl+Tab"}, {"SSTab1=Hard Points"});
     row("Ctrl+Shift+Tab from the name", {"show", "focus txtPlaneName", "key Ctrl+Shift+Tab"}, {"SSTab1=Logos"});

@@ -13,6 +13,7 @@
 //   "close", "minimize", "move 200,100", "show", "focus name", "key Ctrl+Tab"
 //   "drop a b"                drops files ("text:..." a text, "x://..." a URL) on the window
 //   "file Name=203"           writes a file of so many zero bytes into the test's folder
+//   "until name=value"        waits until the window shows it, as "name=value" below
 // What the window shows (shown):
 //   "name"                    a control's text: a list's or box's entry, " [cyan]" when the
 //                             list is not in use; a field's text, " [red]" when red; a tab's
@@ -21,6 +22,7 @@
 //   a configuration key       the loadout's value as a save would store it; "PlaneName"
 //   "@Section/Key", "@writes" a value of the store; every write since start-up, in order
 //   "shown"                   every modal so far, " | " between them
+//   "windows"                 the program's other windows shown, by name
 //   "pos", "size", "focus", "drop", "size:Name", "menu bar" (its accessible name),
 //   "icon" (the sizes the window's icon comes in)
 // {dir}, {home}, {filter}, {today}, {version} and {smallest} stand for the test's
@@ -128,6 +130,7 @@ struct WindowFixture
             {"key", [&] { QTest::keySequence(QApplication::focusWidget(), QKeySequence(rest)); }},
             {"drop", [&] { drop(rest.split(QLatin1Char(' '))); }},
             {"file", [&] { QVERIFY(writeFile(dir.filePath(rest.section('=', 0, 0)), QByteArray(rest.section('=', 1).toInt(), '\0'))); }},
+            {"until", [&] { QTRY_COMPARE(shown(rest.section('=', 0, 0)), rest.section('=', 1)); }},
         };
         // clang-format on
         const auto found = words.find(s.startsWith(QLatin1Char('@')) ? QStringLiteral("@") : s.section(' ', 0, 0));
@@ -147,6 +150,12 @@ struct WindowFixture
             box->setCurrentIndex(value.toInt());
         else if (auto *tabs = qobject_cast<QTabWidget *>(target))
             tabs->setCurrentIndex(value.toInt());
+        else if (auto *view = qobject_cast<QAbstractItemView *>(target)) {
+            view->clearSelection();
+            for (const QString &row : value.split(QLatin1Char(',')))
+                view->selectionModel()->select(view->model()->index(row.toInt(), 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+            view->selectionModel()->setCurrentIndex(view->selectionModel()->selectedRows().value(0), QItemSelectionModel::NoUpdate);
+        }
         else if (auto *field = qobject_cast<QLineEdit *>(target))
             field->clear(), QTest::keyClicks(field, value);
         else if (auto *button = qobject_cast<QAbstractButton *>(target))
@@ -191,6 +200,7 @@ struct WindowFixture
             {"size", [&] { return pair(w().width(), w().height()); }},
             {"focus", [&] { return focus ? focus->objectName() : QString(); }},
             {"menu bar", [&] { return w().menuBar()->accessibleName(); }},
+            {"windows", [&] { QStringList names; for (const QWidget *c : w().findChildren<QWidget *>()) if (c->isWindow() && c->isVisible()) names << c->objectName(); return names.join(' '); }},
             {"drop", [&] { return dropped; }},
             {"icon", [&] { QStringList sizes; for (const QSize &size : w().windowIcon().availableSizes()) sizes << QString::number(size.width()); return sizes.join(' '); }},
             {"PlaneName", [&] { return loadout.selections().PlaneName; }},
@@ -234,8 +244,11 @@ struct WindowFixture
         const auto *box = qobject_cast<QComboBox *>(control);
         const auto *tabs = qobject_cast<QTabWidget *>(control);
         const QAbstractItemModel *model = list ? list->model() : box ? box->model() : nullptr;
-        for (int i = 0; model && i < model->rowCount(); ++i)
-            all << model->index(i, 0).data().toString();
+        const auto *table = qobject_cast<const QTableView *>(control);
+        for (int i = 0; model && i < model->rowCount(); ++i) {
+            if (!table || !table->isRowHidden(i))
+                all << model->index(i, 0).data().toString();
+        }
         for (int i = 0; tabs && i < tabs->count(); ++i)
             all << tabs->tabText(i);
         for (const QAction *action : model || tabs ? QList<QAction *>() : qobject_cast<QWidget *>(control)->actions())
@@ -253,6 +266,12 @@ struct WindowFixture
                    + marked(list, QPalette::Base, QColor(192, 255, 255), " [cyan]");
         if (auto *box = qobject_cast<QComboBox *>(control))
             return box->currentText();
+        if (auto *view = qobject_cast<QAbstractItemView *>(control)) {
+            QStringList selected;
+            for (const QModelIndex &row : view->selectionModel()->selectedRows())
+                selected << row.data().toString();
+            return selected.join(QLatin1Char('|'));
+        }
         if (auto *tabs = qobject_cast<QTabWidget *>(control))
             return tabs->tabText(tabs->currentIndex());
         if (auto *field = qobject_cast<QLineEdit *>(control))
