@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QFileInfo>
+#include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -50,7 +51,8 @@ frmCompare::frmCompare(PlaneComparison comparison, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(chkDifferencesOnly);
     layout->addWidget(tblCompare);
-    adjustSize();
+    // As wide as the planes' values, where the screen has room.
+    resize(sizeHint().boundedTo(screen()->availableSize()));
 }
 
 void frmCompare::chkDifferencesOnly_Click(bool only)

@@ -28,8 +28,10 @@ namespace {
 
 constexpr int MostCompared = 4;
 
-// How wide each column starts, in characters, where its title is narrower.
-constexpr int ColumnCharacters[PlaneColumns] = {16, 15, 14, 16, 4, 5, 20, 6, 6, 14, 14};
+// What each column must show whole at first, where its title is narrower.
+const char *const ColumnSamples[PlaneColumns] = {
+    "Night Raven 2",      "Night Raven 2", "Thornleigh", "Medium + Nitro", "4",          "4/4",
+    "Crown Flying Corps", "10145",         "15760",      "261 (347) mph",  "Over Weight"};
 
 // A refused file's row is drawn as disabled text; its status says why.
 class DimmedRefusals final : public QStyledItemDelegate
@@ -69,7 +71,7 @@ frmLibrary::frmLibrary(SettingsStore &store, Dialogs &dialogs, const QString &de
     setAttribute(Qt::WA_DeleteOnClose);
     createControls();
     const LibrarySettings settings = LibrarySettings::read(m_store, defaultFolder);
-    placeWindow(*this, settings, m_twips.rect(1500, 1500, 12500, 6000));
+    placeWindow(*this, settings, m_twips.rect(300, 300, 12000, 6000));
     showFolder(settings.folder);
 }
 
@@ -95,9 +97,11 @@ void frmLibrary::createControls()
     tblPlanes->sortByColumn(static_cast<int>(PlaneColumn::File), Qt::AscendingOrder);
     QHeaderView *header = tblPlanes->horizontalHeader();
     header->setStretchLastSection(true);
-    for (int column = 0; column < PlaneColumns; ++column)
-        header->resizeSection(column, std::max(header->sectionSizeHint(column),
-                                               fontMetrics().averageCharWidth() * ColumnCharacters[column]));
+    for (int column = 0; column < PlaneColumns; ++column) {
+        const int sample = fontMetrics().horizontalAdvance(QLatin1String(ColumnSamples[column]));
+        header->resizeSection(column,
+                              std::max(header->sectionSizeHint(column), sample + 2 * fontMetrics().averageCharWidth()));
+    }
     tblPlanes->setContextMenuPolicy(Qt::ActionsContextMenu);
     addRowAction(QStringLiteral("&Open"), [this](const QString &path) { emit openPlane(path); });
 
