@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <memory>
 
 namespace vte {
 
@@ -111,8 +112,6 @@ public:
     {
         m_settle.setSingleShot(true);
         m_settle.setInterval(SettleMilliseconds);
-        connect(&m_watcher, &QFileSystemWatcher::directoryChanged, &m_settle, qOverload<>(&QTimer::start));
-        connect(&m_watcher, &QFileSystemWatcher::fileChanged, &m_settle, qOverload<>(&QTimer::start));
         connect(&m_settle, &QTimer::timeout, this, &FolderReader::scan);
     }
 
@@ -122,13 +121,15 @@ public:
         m_folder = folder;
         m_known.clear();
         m_texts.clear();
-        const QStringList watched = m_watcher.files() + m_watcher.directories();
-        if (!watched.isEmpty())
-            m_watcher.removePaths(watched);
+        // Made on this thread: on Windows a watcher hooks into the event loop
+        // of the thread that makes it, and must be destroyed there.
+        m_watcher = std::make_unique<QFileSystemWatcher>();
+        connect(m_watcher.get(), &QFileSystemWatcher::directoryChanged, &m_settle, qOverload<>(&QTimer::start));
+        connect(m_watcher.get(), &QFileSystemWatcher::fileChanged, &m_settle, qOverload<>(&QTimer::start));
         // The folder tells of files that come and go; a file rewritten in
         // place only tells its own watch.
         if (found())
-            m_watcher.addPath(folder);
+            m_watcher->addPath(folder);
         scan();
     }
 
@@ -151,7 +152,7 @@ private:
                 continue;
             }
             removed << it.key();
-            m_watcher.removePath(filePath(it.key()));
+            m_watcher->removePath(filePath(it.key()));
             it = m_known.erase(it);
         }
         const int toRead = static_cast<int>(changed.size());
@@ -181,7 +182,7 @@ private:
         QStringList paths;
         for (const PlaneRow &row : batch)
             paths << filePath(row.file.name);
-        m_watcher.addPaths(paths);
+        m_watcher->addPaths(paths);
         post([=, rows = std::move(batch)](PlaneListing &listing) { listing.read(generation, rows); });
         batch = {};
     }
@@ -215,7 +216,7 @@ private:
     QString m_folder;
     QHash<QString, FolderEntry> m_known; // every file as last read
     QSet<QString> m_texts;
-    QFileSystemWatcher m_watcher{this};
+    std::unique_ptr<QFileSystemWatcher> m_watcher;
     QTimer m_settle{this};
 };
 
@@ -260,6 +261,8 @@ QString PlaneListing::statusText(int shown) const
     if (!m_found)
         return QStringLiteral("Folder not found");
     const QLocale locale;
+    if (m_reading && m_toRead == 0)
+        return QStringLiteral("Reading the folder");
     if (m_reading)
         return QStringLiteral("Reading %1 of %2").arg(locale.toString(m_read), fileCount(m_toRead));
     const int all = rowCount();
@@ -351,8 +354,10 @@ void PlaneListing::scanned(quint64 generation)
 void PlaneListing::dropRows(const QStringList &names)
 {
     std::vector<int> doomed;
-    for (const QString &name : names)
-        doomed.push_back(m_rowOfFile.value(name));
+    for (const QString &name : names) {
+        if (const auto found = m_rowOfFile.constFind(name); found != m_rowOfFile.cend())
+            doomed.push_back(*found);
+    }
     std::sort(doomed.begin(), doomed.end(), std::greater<>());
     for (size_t last = 0; last < doomed.size();) {
         size_t first = last;

@@ -75,8 +75,8 @@ public:
     const PlaneRow &row(int index) const { return m_rows[static_cast<size_t>(index)]; }
     QString path(int index) const;
     bool isReading() const { return m_reading; }
-    // "Reading 1,234 of 10,000 files", then "10,000 files", or "12 of 10,000
-    // files" while only some are shown.
+    // "Reading the folder", "Reading 1,234 of 10,000 files", then "10,000
+    // files", or "12 of 10,000 files" while only some are shown.
     QString statusText(int shown) const;
 
     int rowCount(const QModelIndex &parent = {}) const override;

@@ -81,11 +81,11 @@ private slots:
             {"kite", plane(R"({"PlaneName":"Kite","PlaneType":6,"EngineType":2,"GunType0":2,"HPLeft":2,"HPRight":1})")},
             {"Brick", patched(plane(R"({"PlaneName":"Brick","PlaneType":0})"), {{Offset::HPLeft, 4}, {Offset::HPLeft + 4, 4}})},
             {"Short", plane(Raven).chopped(1)},
-            {"Odd", patched(plane(Raven), {{Offset::PlaneType, 11}})},
-            {".hidden", plane(Raven)}};
+            {"Odd", patched(plane(Raven), {{Offset::PlaneType, 11}})}};
         for (const auto &[name, bytes] : files)
             QVERIFY(writeFile(path("planes/" + name), bytes));
-#ifdef Q_OS_UNIX
+#ifdef Q_OS_UNIX // where a leading dot hides a file
+        QVERIFY(writeFile(path("planes/.hidden"), plane(Raven)));
         QCOMPARE(mkfifo(QFile::encodeName(path("planes/fifo")).constData(), 0600), 0);
 #endif
         m_listing.setFolder(path(QStringLiteral("planes")));
