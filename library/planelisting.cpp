@@ -159,12 +159,14 @@ private:
         post([=](PlaneListing &listing) { listing.listed(generation, found, removed, toRead); });
 
         QList<PlaneRow> batch;
+        QStringList read;
         QElapsedTimer sinceSent;
         sinceSent.start();
         for (const FolderEntry &entry : changed) {
             if (!m_listing.isCurrent(generation))
                 return;
-            batch << shared(planeRow(entry, describePlaneFile(filePath(entry.name))));
+            read << filePath(entry.name);
+            batch << shared(planeRow(entry, describePlaneFile(read.back())));
             m_known.insert(entry.name, entry);
             if (sinceSent.elapsed() >= BatchMilliseconds) {
                 send(generation, batch);
@@ -173,16 +175,15 @@ private:
         }
         send(generation, batch);
         post([=](PlaneListing &listing) { listing.scanned(generation); });
+        // Once every row is shown: watching ten thousand files takes a while.
+        if (!read.isEmpty())
+            m_watcher->addPaths(read);
     }
 
     void send(quint64 generation, QList<PlaneRow> &batch)
     {
         if (batch.isEmpty())
             return;
-        QStringList paths;
-        for (const PlaneRow &row : batch)
-            paths << filePath(row.file.name);
-        m_watcher->addPaths(paths);
         post([=, rows = std::move(batch)](PlaneListing &listing) { listing.read(generation, rows); });
         batch = {};
     }
