@@ -35,7 +35,8 @@ QJsonObject flattened(const QJsonObject &plane)
 template <typename Values>
 bool allAlike(const Values &values)
 {
-    return std::all_of(values.begin(), values.end(), [&](const auto &value) { return value == *values.begin(); });
+    const auto &first = values.first();
+    return std::all_of(values.begin(), values.end(), [&](const auto &value) { return value == first; });
 }
 
 QStringList files(const QList<QJsonObject> &planes)

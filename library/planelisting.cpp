@@ -380,13 +380,6 @@ void PlaneListing::indexRows()
         m_rowOfFile.insert(m_rows[i].file.name, static_cast<int>(i));
 }
 
-PlaneListingView::PlaneListingView(PlaneListing *listing, QObject *parent)
-    : QSortFilterProxyModel(parent)
-    , m_listing(listing)
-{
-    setSourceModel(listing);
-}
-
 void PlaneListingView::setFilterText(const QString &text)
 {
     m_filter = text;

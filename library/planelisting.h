@@ -114,7 +114,12 @@ private:
 class PlaneListingView final : public QSortFilterProxyModel
 {
 public:
-    explicit PlaneListingView(PlaneListing *listing, QObject *parent = nullptr);
+    explicit PlaneListingView(PlaneListing *listing, QObject *parent = nullptr)
+        : QSortFilterProxyModel(parent)
+        , m_listing(listing)
+    {
+        setSourceModel(listing);
+    }
 
     void setFilterText(const QString &text);
 
