@@ -82,8 +82,8 @@ void frmLibrary::createControls()
     lblFolder->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     cmdFolder = control<QPushButton>(this, "cmdFolder", QStringLiteral("Choose Folder"));
     cmdFolder->setText(QStringLiteral("Folder..."));
-    auto *lblFilter = control<QLabel>(this, "lblFilter", QString());
-    lblFilter->setText(QStringLiteral("F&ilter:"));
+    auto *lblFilter = new QLabel(QStringLiteral("F&ilter:"), this);
+    lblFilter->setObjectName(QStringLiteral("lblFilter"));
     txtFilter = control<QLineEdit>(this, "txtFilter", QStringLiteral("Filter"));
     txtFilter->setToolTip(QStringLiteral("Shows the files whose name, plane name, type or scheme holds the text"));
     txtFilter->setClearButtonEnabled(true);

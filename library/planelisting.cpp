@@ -18,8 +18,12 @@ namespace vte {
 
 namespace {
 
-const char *const ColumnTitles[PlaneColumns] = {"File",   "Name",  "Type",    "Engine", "Guns",  "Hard Points",
-                                                "Scheme", "Total", "Maximum", "Speed",  "Status"};
+const QStringList &columnTitles()
+{
+    static const QStringList titles{"File",   "Name",  "Type",    "Engine", "Guns",  "Hard Points",
+                                    "Scheme", "Total", "Maximum", "Speed",  "Status"};
+    return titles;
+}
 
 // Changes come in flurries, a file written in several pieces or a folder
 // copied; the folder is read again once they have settled.
@@ -152,7 +156,6 @@ private:
                 continue;
             }
             removed << it.key();
-            m_watcher->removePath(filePath(it.key()));
             it = m_known.erase(it);
         }
         const int toRead = static_cast<int>(changed.size());
@@ -299,9 +302,9 @@ QVariant PlaneListing::data(const QModelIndex &index, int role) const
 
 QVariant PlaneListing::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= PlaneColumns)
-        return QAbstractTableModel::headerData(section, orientation, role);
-    return QLatin1String(ColumnTitles[section]);
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
+        return columnTitles().value(section);
+    return QAbstractTableModel::headerData(section, orientation, role);
 }
 
 void PlaneListing::listed(quint64 generation, bool found, const QStringList &removed, int toRead)

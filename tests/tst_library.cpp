@@ -29,7 +29,7 @@ const char *const Raven = R"({"PlaneName":"Night Raven","PlaneType":1,"EngineTyp
     "HPLeft":1,"HPRight":1,"LHP0":9,"RHP0":9,"ColorScheme":9,"Color1":2105376,"Color2":8421504,"Color3":255})";
 
 // The file the export writes for a document of --build.
-QByteArray plane(const char *document)
+QByteArray plane(const QByteArray &document)
 {
     return test::fileBytes(*buildPlaneRecord(document).record);
 }
@@ -65,7 +65,7 @@ class TestLibrary : public QObject
         QList<QJsonObject> planes;
         for (const QString &document : documents) {
             const QString file = path(QStringLiteral("compared%1").arg(planes.size()));
-            writeFile(file, plane(document.toUtf8().constData()));
+            writeFile(file, plane(document.toUtf8()));
             planes << describePlaneFile(file);
         }
         return planes;
@@ -162,28 +162,34 @@ private slots:
         QCOMPARE(m_listing.statusText(view.rowCount()), status);
     }
 
-    // A file added, rewritten in place or removed shows within a second, and
-    // every other row keeps its place.
+    // Files added, rewritten in place or removed show within a second, each
+    // in its sorted place, and every other row keeps its place.
     void watching()
     {
         QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("watched")));
-        QVERIFY(writeFile(path("watched/A"), plane(R"({"PlaneName":"Alpha"})")));
-        QVERIFY(writeFile(path("watched/B"), plane(R"({"PlaneName":"Bravo"})")));
+        for (const char *name : {"Alpha", "Bravo", "Charlie", "Delta"})
+            QVERIFY(writeFile(path(QStringLiteral("watched/") + name[0]), plane(QStringLiteral(R"({"PlaneName":"%1"})").arg(name).toUtf8())));
         PlaneListing listing;
+        PlaneListingView byName(&listing);
+        byName.sort(1);
         listing.setFolder(path(QStringLiteral("watched")));
         QVERIFY(read(listing));
         const QPersistentModelIndex bravo = listing.index(1, 1);
         QSignalSpy resets(&listing, &QAbstractItemModel::modelReset);
-        const auto names = [&] { return QStringList{cells(listing), listing.index(0, 1).data().toString()}.join(' '); };
 
-        QVERIFY(writeFile(path("watched/C"), plane(R"({"PlaneName":"Charlie"})")));
-        QTRY_COMPARE_WITH_TIMEOUT(names(), QStringLiteral("A|B|C Alpha"), 1000);
-        QVERIFY(writeFile(path("watched/A"), plane(R"({"PlaneName":"Delta"})")));
-        QTRY_COMPARE_WITH_TIMEOUT(names(), QStringLiteral("A|B|C Delta"), 1000);
-        QVERIFY(QFile::remove(path("watched/C")));
-        QTRY_COMPARE_WITH_TIMEOUT(names(), QStringLiteral("A|B Delta"), 1000);
+        QVERIFY(writeFile(path("watched/E"), plane(R"({"PlaneName":"Echo"})")));
+        QTRY_COMPARE_WITH_TIMEOUT(cells(byName), QStringLiteral("A|B|C|D|E"), 1000);
+        QVERIFY(writeFile(path("watched/A"), plane(R"({"PlaneName":"Zulu"})")));
+        QTRY_COMPARE_WITH_TIMEOUT(cells(byName), QStringLiteral("B|C|D|E|A"), 1000);
+        for (const char *name : {"A", "C", "D"})
+            QVERIFY(QFile::remove(path(QStringLiteral("watched/") + name)));
+        QTRY_COMPARE_WITH_TIMEOUT(cells(byName), QStringLiteral("B|E"), 1000);
         QCOMPARE(bravo.data().toString(), QStringLiteral("Bravo"));
         QCOMPARE(resets.count(), 0);
+        // Nothing read again while nothing changes.
+        QSignalSpy statuses(&listing, &PlaneListing::statusChanged);
+        QTest::qWait(300);
+        QCOMPARE(statuses.count(), 0);
     }
 
     // Another folder, or the end of the listing, stops the reading at once.
@@ -195,9 +201,13 @@ private slots:
         { PlaneListing gone; gone.setFolder(path(QStringLiteral("many"))); }
         PlaneListing listing;
         listing.setFolder(path(QStringLiteral("many")));
+        QCOMPARE(listing.statusText(0), QStringLiteral("Reading the folder"));
         listing.setFolder(path(QStringLiteral("planes")));
         QVERIFY(read(listing));
         QCOMPARE(cells(listing), QStringLiteral("Brick|Night Raven|Odd|Short|kite"));
+        listing.setFolder(path(QStringLiteral("planes/folder")));
+        QVERIFY(read(listing));
+        QCOMPARE(listing.statusText(0), QStringLiteral("0 files"));
         listing.setFolder(path(QStringLiteral("nowhere")));
         QVERIFY(read(listing));
         QCOMPARE(listing.statusText(0), QStringLiteral("Folder not found"));
