@@ -91,6 +91,10 @@ private slots:
         m_listing.setFolder(path(QStringLiteral("planes")));
         QVERIFY(read(m_listing));
         QCOMPARE(m_listing.statusText(5), QStringLiteral("5 files"));
+        QStringList titles;
+        for (int column = 0; column < m_listing.columnCount(); ++column)
+            titles << m_listing.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+        QCOMPARE(titles.join('|'), QStringLiteral("File|Name|Type|Engine|Guns|Hard Points|Scheme|Total|Maximum|Speed|Status"));
     }
 
     void rows_data()
