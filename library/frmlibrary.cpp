@@ -106,6 +106,8 @@ void frmLibrary::createControls()
     addRowAction(QStringLiteral("&Open"), [this](const QString &path) { emit openPlane(path); });
 
     lblStatus = control<QLabel>(this, "lblStatus", QStringLiteral("Status"));
+    // The count changes as files are read; the window keeps its size meanwhile.
+    lblStatus->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     cmdCompare = control<QPushButton>(this, "cmdCompare", QStringLiteral("Compare"));
     cmdCompare->setText(QStringLiteral("Compare"));
     cmdCompare->setToolTip(QStringLiteral("Compares two to four selected planes"));
