@@ -120,7 +120,7 @@ void frmLibrary::createControls()
     folderRow->addWidget(cmdFolder);
     auto *filterRow = new QHBoxLayout;
     filterRow->addWidget(lblFilter);
-    filterRow->addWidget(txtFilter, 1);
+    filterRow->addWidget(txtFilter);
     auto *buttonRow = new QHBoxLayout;
     buttonRow->addWidget(lblStatus, 1);
     buttonRow->addWidget(cmdCompare);
