@@ -243,7 +243,7 @@ void TestMainWindow::window_data()
     // The plane library: one window with its own settings, opening and comparing through the main window, the folder watched.
     const QString planes = QStringLiteral("C:\\Program Files\\Halvery Games\\Vantorel\\Planes"), kestrel = QStringLiteral("save Save: Kestrel in  [{filter}]");
     const Steps library{"@Settings/LibraryDir={dir}", "mnuFileLibrary"};
-    row("library: one window, on the main window's folder", {"@Settings/DefaultDir={dir}", "mnuFileLibrary", "mnuFileLibrary"}, {"windows=frmLibrary", "frmLibrary#windowTitle=Plane Library", "lblFolder={dir}"});
+    row("library: one window, on the main window's folder", {"@Settings/DefaultDir={dir}", "mnuFileLibrary", "mnuFileLibrary"}, {"windows=frmLibrary", "frmLibrary#windowTitle=Plane Library", "lblFolder={dir}", "cmdOpen#enabled=false"});
     row("library: its placement and folder stored", Steps{"@Settings/LibraryLeft=1500", "@Settings/LibraryTop=3000", "@Settings/LibraryWidth=15000", "@Settings/LibraryHeight=9000"} + library, {"frmLibrary#pos=100,200", "frmLibrary#width=1000", "frmLibrary#height=600", "lblFolder={dir}"});
     row("library: written first as the program closes", {"mnuFileLibrary", "until lblStatus=Folder not found", "close"}, {"@writes=Settings/LibraryLeft Settings/LibraryTop Settings/LibraryWidth Settings/LibraryHeight Settings/LibraryDir Settings/MainLeft Settings/MainTop Settings/MainWidth Settings/MainHeight Settings/DefaultDir Settings/Display", "@Settings/LibraryDir=" + planes});
     row("library: another folder", {"mnuFileLibrary", "> {dir}", "cmdFolder", "close"}, {modals({"folder Folder: " + planes}), "@Settings/LibraryDir={dir}"});
