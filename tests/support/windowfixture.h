@@ -18,7 +18,8 @@
 //   "name"                    a control's text: a list's or box's entry, " [cyan]" when the
 //                             list is not in use; a field's text, " [red]" when red; a tab's
 //                             caption; a picture's name ("logo 7", "scheme 16"; the painted
-//                             preview "painted" or "stale"); "name#property"; "name*" all entries
+//                             preview "painted" or "stale"); "name#property"; "name*" all entries;
+//                             "name^" a table's column headings
 //   a configuration key       the loadout's value as a save would store it; "PlaneName"
 //   "@Section/Key", "@writes" a value of the store; every write since start-up, in order
 //   "shown"                   every modal so far, " | " between them
@@ -219,7 +220,7 @@ struct WindowFixture
             writeConfiguration(saved, 0, {}, loadout.catalogue(), loadout.selections(), loadout.schemePosition());
             return saved.read(configurationSection(0), name, {});
         }
-        const QString key = name.section(QLatin1Char('#'), 0, 0).remove(QLatin1Char('*'));
+        const QString key = name.section(QLatin1Char('#'), 0, 0).remove(QRegularExpression(QStringLiteral("[*^]$")));
         if (QObject *control = find(&w(), key))
             return describe(control, name);
         // The About box's controls, as Help > About shows them.
@@ -233,6 +234,12 @@ struct WindowFixture
         if (name.contains(QLatin1Char('#'))) {
             const QVariant value = control->property(name.section(QLatin1Char('#'), 1).toLatin1().constData());
             return value.typeId() == QMetaType::QPoint ? pair(value.toPoint().x(), value.toPoint().y()) : value.toString();
+        }
+        if (auto *table = qobject_cast<QTableView *>(control); table && name.endsWith(QLatin1Char('^'))) {
+            QStringList headings;
+            for (int i = 0; i < table->model()->columnCount(); ++i)
+                headings << table->model()->headerData(i, Qt::Horizontal).toString();
+            return headings.join(QLatin1Char('|'));
         }
         return name.endsWith(QLatin1Char('*')) ? entries(control) : textOf(control);
     }
