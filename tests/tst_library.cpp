@@ -8,6 +8,7 @@
 #include "library/planetext.h"
 #include "support/files.h"
 
+#include <QAbstractItemModelTester>
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -174,21 +175,25 @@ private slots:
         for (const char *name : {"Alpha", "Bravo", "Charlie", "Delta"})
             QVERIFY(writeFile(path(QStringLiteral("watched/") + name[0]), plane(QStringLiteral(R"({"PlaneName":"%1"})").arg(name).toUtf8())));
         PlaneListing listing;
-        PlaneListingView byName(&listing);
-        byName.sort(1);
+        const QAbstractItemModelTester tester(&listing, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        PlaneListingView byStatus(&listing);
+        byStatus.sort(PlaneColumns - 1);
         listing.setFolder(path(QStringLiteral("watched")));
         QVERIFY(read(listing));
         const QPersistentModelIndex bravo = listing.index(1, 1);
-        QSignalSpy resets(&listing, &QAbstractItemModel::modelReset);
+        QSignalSpy resets(&listing, &QAbstractItemModel::modelReset), removals(&listing, &QAbstractItemModel::rowsRemoved);
 
         QVERIFY(writeFile(path("watched/E"), plane(R"({"PlaneName":"Echo"})")));
-        QTRY_COMPARE_WITH_TIMEOUT(cells(byName), QStringLiteral("A|B|C|D|E"), 1000);
-        QVERIFY(writeFile(path("watched/A"), plane(R"({"PlaneName":"Zulu"})")));
-        QTRY_COMPARE_WITH_TIMEOUT(cells(byName), QStringLiteral("B|C|D|E|A"), 1000);
+        QTRY_COMPARE_WITH_TIMEOUT(cells(byStatus), QStringLiteral("A|B|C|D|E"), 1000);
+        QVERIFY(writeFile(path("watched/A"), plane(Raven).chopped(1)));
+        QTRY_COMPARE_WITH_TIMEOUT(cells(byStatus), QStringLiteral("B|C|D|E|A"), 1000);
         for (const char *name : {"A", "C", "D"})
             QVERIFY(QFile::remove(path(QStringLiteral("watched/") + name)));
-        QTRY_COMPARE_WITH_TIMEOUT(cells(byName), QStringLiteral("B|E"), 1000);
-        QCOMPARE(bravo.data().toString(), QStringLiteral("Bravo"));
+        QTRY_COMPARE_WITH_TIMEOUT(cells(byStatus), QStringLiteral("B|E"), 1000);
+        QCOMPARE(removals.count(), 2); // neighbouring rows go at once
+        QVERIFY(writeFile(path("watched/B"), plane(R"({"PlaneName":"Yankee"})")));
+        QTRY_COMPARE_WITH_TIMEOUT(bravo.data().toString(), QStringLiteral("Yankee"), 1000);
+        QCOMPARE(cells(listing), QStringLiteral("B|E"));
         QCOMPARE(resets.count(), 0);
         // Nothing read again while nothing changes.
         QSignalSpy statuses(&listing, &PlaneListing::statusChanged);
@@ -207,6 +212,9 @@ private slots:
         listing.setFolder(path(QStringLiteral("many")));
         QCOMPARE(listing.statusText(0), QStringLiteral("Reading the folder"));
         listing.setFolder(path(QStringLiteral("planes")));
+        QVERIFY(read(listing));
+        QCOMPARE(cells(listing), QStringLiteral("Brick|Night Raven|Odd|Short|kite"));
+        listing.setFolder(path(QStringLiteral("planes"))); // chosen again: read afresh
         QVERIFY(read(listing));
         QCOMPARE(cells(listing), QStringLiteral("Brick|Night Raven|Odd|Short|kite"));
         listing.setFolder(path(QStringLiteral("planes/folder")));
