@@ -24,6 +24,21 @@ void writeSingle(SettingsStore &store, const QString &key, const std::optional<f
         store.write(Section, key, QString::number(*value, 'g', 7));
 }
 
+// "MainLeft", "MainTop", ... for the window whose keys start with the prefix.
+Placement readPlacement(const SettingsStore &store, const QString &prefix)
+{
+    return {readSingle(store, prefix + QStringLiteral("Left")), readSingle(store, prefix + QStringLiteral("Top")),
+            readSingle(store, prefix + QStringLiteral("Width")), readSingle(store, prefix + QStringLiteral("Height"))};
+}
+
+void writePlacement(SettingsStore &store, const QString &prefix, const Placement &placement)
+{
+    writeSingle(store, prefix + QStringLiteral("Left"), placement.left);
+    writeSingle(store, prefix + QStringLiteral("Top"), placement.top);
+    writeSingle(store, prefix + QStringLiteral("Width"), placement.width);
+    writeSingle(store, prefix + QStringLiteral("Height"), placement.height);
+}
+
 } // namespace
 
 QString WindowSettings::defaultPlanesDir()
@@ -33,12 +48,8 @@ QString WindowSettings::defaultPlanesDir()
 
 WindowSettings WindowSettings::read(const SettingsStore &store)
 {
-    WindowSettings s;
-    s.left = readSingle(store, QStringLiteral("MainLeft"));
-    s.top = readSingle(store, QStringLiteral("MainTop"));
-    s.width = readSingle(store, QStringLiteral("MainWidth"));
-    s.height = readSingle(store, QStringLiteral("MainHeight"));
-    s.defaultDir = store.read(Section, QStringLiteral("DefaultDir"), defaultPlanesDir());
+    WindowSettings s{readPlacement(store, QStringLiteral("Main")),
+                     store.read(Section, QStringLiteral("DefaultDir"), defaultPlanesDir()), std::nullopt};
     if (const std::optional<double> number =
             parseNumber(store.read(Section, QStringLiteral("Display"), QStringLiteral("0"))))
         s.display = roundToInt16(*number);
@@ -47,13 +58,22 @@ WindowSettings WindowSettings::read(const SettingsStore &store)
 
 void WindowSettings::write(SettingsStore &store) const
 {
-    writeSingle(store, QStringLiteral("MainLeft"), left);
-    writeSingle(store, QStringLiteral("MainTop"), top);
-    writeSingle(store, QStringLiteral("MainWidth"), width);
-    writeSingle(store, QStringLiteral("MainHeight"), height);
+    writePlacement(store, QStringLiteral("Main"), *this);
     store.write(Section, QStringLiteral("DefaultDir"), defaultDir);
     if (display)
         store.write(Section, QStringLiteral("Display"), QString::number(*display));
+}
+
+LibrarySettings LibrarySettings::read(const SettingsStore &store, const QString &defaultFolder)
+{
+    return {readPlacement(store, QStringLiteral("Library")),
+            store.read(Section, QStringLiteral("LibraryDir"), defaultFolder)};
+}
+
+void LibrarySettings::write(SettingsStore &store) const
+{
+    writePlacement(store, QStringLiteral("Library"), *this);
+    store.write(Section, QStringLiteral("LibraryDir"), folder);
 }
 
 } // namespace vte

@@ -3,6 +3,8 @@
 #include "editor/commandline.h"
 
 #include "editor/console.h"
+#include "library/planecompare.h"
+#include "library/planefolder.h"
 #include "library/planetext.h"
 #include "planefile/planecode.h"
 #include "planefile/planefileio.h"
@@ -23,8 +25,9 @@ namespace vte {
 
 namespace {
 
-constexpr int Refused = 1; // some file or document is not as it should be
-constexpr int UsageError = 2;
+constexpr int Refused = 1;    // some file or document is not as it should be
+constexpr int Different = 1;  // the planes compared differ
+constexpr int UsageError = 2; // also a plane compared that the window refuses
 
 void put(std::FILE *stream, const QString &text)
 {
@@ -37,8 +40,7 @@ int usageError(const QString &text)
     return UsageError;
 }
 
-// Each path, or the files directly inside it when it is a folder. Only
-// regular files are listed, so a FIFO or a device there is never opened.
+// Each path, or the plane files directly inside it when it is a folder.
 QStringList planeFiles(const QStringList &paths)
 {
     QStringList files;
@@ -48,8 +50,8 @@ QStringList planeFiles(const QStringList &paths)
             continue;
         }
         const QDir folder(path);
-        for (const QString &name : folder.entryList(QDir::Files, QDir::Name))
-            files << QDir::toNativeSeparators(folder.filePath(name));
+        for (const FolderEntry &entry : folderEntries(path))
+            files << QDir::toNativeSeparators(folder.filePath(entry.name));
     }
     return files;
 }
@@ -110,6 +112,27 @@ int code(const QStringList &paths)
     return status;
 }
 
+int compare(const QStringList &paths, bool asJson)
+{
+    QList<QJsonObject> planes;
+    for (const QString &path : paths) {
+        const QString file = QDir::toNativeSeparators(path);
+        planes << describePlaneFile(file);
+        if (isRefused(planes.back())) {
+            put(stderr, QStringLiteral("%1: %2\n").arg(file, planeFault(planes.back()).value_or(QString())));
+            return UsageError;
+        }
+    }
+    if (!asJson) {
+        const PlaneComparison comparison = comparePlanes(planes);
+        put(stdout, comparison.text());
+        return comparison.differs() ? Different : 0;
+    }
+    const QJsonObject differences = differencesJson(planes);
+    put(stdout, QString::fromUtf8(QJsonDocument(differences).toJson(QJsonDocument::Indented)));
+    return differences[QStringLiteral("Differences")].toObject().isEmpty() ? 0 : Different;
+}
+
 // Documents are small. Reading stops a little past that, so that a device
 // such as /dev/zero cannot fill the memory.
 constexpr qsizetype MaxDocumentSize = 1 << 20;
@@ -152,10 +175,12 @@ int build(const QString &documentPath, const QString &output)
 struct Options
 {
     QCommandLineOption print{QStringLiteral("print"), QStringLiteral("Print what the window shows for each file.")};
-    QCommandLineOption json{QStringLiteral("json"), QStringLiteral("With --print: print JSON instead.")};
+    QCommandLineOption json{QStringLiteral("json"), QStringLiteral("With --print or --compare: print JSON instead.")};
     QCommandLineOption check{QStringLiteral("check"),
                              QStringLiteral("Check each file; exit status 1 if any is refused.")};
     QCommandLineOption code{QStringLiteral("code"), QStringLiteral("Print the plane code of each file.")};
+    QCommandLineOption compare{QStringLiteral("compare"),
+                               QStringLiteral("Compare two plane files; exit status 1 if they differ.")};
     QCommandLineOption build{
         QStringLiteral("build"),
         QStringLiteral("Make a plane file from a JSON document or a plane code, - for standard input (with --output)."),
@@ -168,13 +193,16 @@ struct Options
 QString misuse(const QCommandLineParser &parser, const Options &options)
 {
     const bool printing = parser.isSet(options.print);
+    const bool comparing = parser.isSet(options.compare);
     const bool building = parser.isSet(options.build);
     const bool listing = printing || parser.isSet(options.check) || parser.isSet(options.code);
     const bool withFiles = !parser.positionalArguments().isEmpty();
-    if (printing + parser.isSet(options.check) + parser.isSet(options.code) + building > 1)
-        return QStringLiteral("--print, --check, --code and --build go one at a time");
-    if (parser.isSet(options.json) && !printing)
-        return QStringLiteral("--json goes with --print");
+    if (printing + parser.isSet(options.check) + parser.isSet(options.code) + comparing + building > 1)
+        return QStringLiteral("--print, --check, --code, --compare and --build go one at a time");
+    if (parser.isSet(options.json) && !printing && !comparing)
+        return QStringLiteral("--json goes with --print or --compare");
+    if (comparing && parser.positionalArguments().size() != 2)
+        return QStringLiteral("--compare takes two plane files");
     if (parser.isSet(options.output) != building)
         return QStringLiteral("--build and --output go together");
     if (building && withFiles)
@@ -193,6 +221,8 @@ std::optional<int> runCommand(const QCommandLineParser &parser, const Options &o
         return check(paths);
     if (parser.isSet(options.code))
         return code(paths);
+    if (parser.isSet(options.compare))
+        return compare(paths, parser.isSet(options.json));
     if (parser.isSet(options.build))
         return build(parser.value(options.build), parser.value(options.output));
     return std::nullopt;
@@ -217,10 +247,12 @@ CommandLine runCommandLine(int argc, char *argv[])
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const Options options;
-    parser.addOptions({options.print, options.json, options.check, options.code, options.build, options.output});
+    parser.addOptions(
+        {options.print, options.json, options.check, options.code, options.compare, options.build, options.output});
     parser.addPositionalArgument(
         QStringLiteral("file"),
-        QStringLiteral("A plane file to open at start; with --print, --check and --code, files and folders."),
+        QStringLiteral("A plane file to open at start; with --print, --check and --code, files and folders; with "
+                       "--compare, two plane files."),
         QStringLiteral("[file...]"));
 
     if (!parser.parse(QCoreApplication::arguments()))

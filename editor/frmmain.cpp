@@ -11,6 +11,7 @@
 #include "ui/apptitle.h"
 #include "ui/comboboxaccessible.h"
 #include "ui/twips.h"
+#include "ui/windowplacement.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,7 +27,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScopedValueRollback>
-#include <QScreen>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -85,21 +85,6 @@ public:
         return QObject::eventFilter(watched, event);
     }
 };
-
-// Stored placements may hold any number; keep them to what a screen can mean.
-int pixels(const std::optional<float> &twipsValue, int fallback)
-{
-    if (!twipsValue)
-        return fallback;
-    return static_cast<int>(std::clamp(*twipsValue / TwipsPerPixel, -1.0e6F, 1.0e6F));
-}
-
-bool onAnyScreen(const QRect &frame)
-{
-    const auto screens = QGuiApplication::screens();
-    return std::any_of(screens.cbegin(), screens.cend(),
-                       [&](const QScreen *screen) { return screen->availableGeometry().intersects(frame); });
-}
 
 // The tab widget answers Ctrl+Tab only while the focus is on a page; these
 // switch tabs from anywhere in the window, Ctrl+PgDn and Ctrl+PgUp included.
@@ -189,12 +174,15 @@ void frmMain::createMenus()
     QAction *mnuFileNew = addItem(file, QStringLiteral("mnuFileNew"), QStringLiteral("&New"));
     mnuFileNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     QAction *mnuFileOpen = addItem(file, QStringLiteral("mnuFileOpen"), QStringLiteral("&Open (Import)"));
+    QAction *mnuFileLibrary = addItem(file, QStringLiteral("mnuFileLibrary"), QStringLiteral("Plane &Library..."));
+    mnuFileLibrary->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     addSeparator(file, QStringLiteral("mnuFileBar0"));
     QAction *mnuFileSaveAs = addItem(file, QStringLiteral("mnuFileSaveAs"), QStringLiteral("Save &As (Export)"));
     addSeparator(file, QStringLiteral("mnuFileBar1"));
     QAction *mnuFileExit = addItem(file, QStringLiteral("mnuFileExit"), QStringLiteral("E&xit"));
     connect(mnuFileNew, &QAction::triggered, this, &frmMain::mnuFileNew_Click);
     connect(mnuFileOpen, &QAction::triggered, this, &frmMain::mnuFileOpen_Click);
+    connect(mnuFileLibrary, &QAction::triggered, this, &frmMain::mnuFileLibrary_Click);
     connect(mnuFileSaveAs, &QAction::triggered, this, &frmMain::mnuFileSaveAs_Click);
     connect(mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
 
@@ -455,7 +443,7 @@ void frmMain::createWeightRow(QWidget *central)
 void frmMain::Form_Load()
 {
     const WindowSettings settings = WindowSettings::read(m_store);
-    placeWindow(settings);
+    placeWindow(*this, settings, m_twips.rect({1000, 1000, 6500, 6500}));
     DefaultDir = settings.defaultDir;
     if (settings.display && *settings.display >= 0 && *settings.display < SSTab1->count())
         SSTab1->setCurrentIndex(*settings.display);
@@ -464,19 +452,6 @@ void frmMain::Form_Load()
         setConfigurationCaptions(slot, configurationMenuName(m_store, slot));
     ChangePlane();
     Loading = false;
-}
-
-void frmMain::placeWindow(const WindowSettings &s)
-{
-    const QRect defaultPlacement = m_twips.rect({1000, 1000, 6500, 6500});
-    QRect frame(pixels(s.left, defaultPlacement.left()), pixels(s.top, defaultPlacement.top()),
-                pixels(s.width, defaultPlacement.width()), pixels(s.height, defaultPlacement.height()));
-    // The design's own default is smaller than its controls need.
-    frame.setSize(frame.size().expandedTo(minimumSizeHint()));
-    if (!onAnyScreen(frame))
-        frame = QRect(defaultPlacement.topLeft(), defaultPlacement.size().expandedTo(minimumSizeHint()));
-    move(frame.topLeft());
-    resize(frame.size());
 }
 
 void frmMain::mnuFileNew_Click()
@@ -550,13 +525,7 @@ void frmMain::Form_Unload()
     }
     if (isMinimized())
         return;
-    WindowSettings settings;
-    settings.left = static_cast<float>(x() * TwipsPerPixel);
-    settings.top = static_cast<float>(y() * TwipsPerPixel);
-    settings.width = static_cast<float>(width() * TwipsPerPixel);
-    settings.height = static_cast<float>(height() * TwipsPerPixel);
-    settings.defaultDir = DefaultDir;
-    settings.display = static_cast<qint16>(SSTab1->currentIndex());
+    const WindowSettings settings{placementOf(*this), DefaultDir, static_cast<qint16>(SSTab1->currentIndex())};
     settings.write(m_store);
     // No message box while the program closes; say it where it can be seen.
     QString reason;

@@ -9,6 +9,7 @@
 
 #include <QImage>
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 #include <functional>
@@ -28,8 +29,8 @@ class QToolBar;
 namespace vte {
 
 class ClickableLabel;
+class frmLibrary;
 class SystemInfoHost;
-struct WindowSettings;
 
 // The editor's one main window: it shows the loadout and forwards each choice
 // of the user to it. Handlers carry the names the game's modders know from the
@@ -88,7 +89,6 @@ private:
                          const QString &accessibleName);
     void buildPage(int index);
     void placeInTabOrder();
-    void placeWindow(const WindowSettings &settings);
     void Form_Unload();
     // Whether the window may close: unexported work goes only when the user says so.
     bool mayClose();
@@ -128,6 +128,7 @@ private:
 
     void mnuFileNew_Click();
     void mnuFileOpen_Click();
+    void mnuFileLibrary_Click();
     void mnuFileSaveAs_Click();
     void mnuFileExit_Click();
     void mnuEditCopyCode_Click();
@@ -166,6 +167,7 @@ private:
     PlaneRecord Record{};
     // Where the file dialogs start next: the folder of the last file chosen.
     QString m_dialogFolder;
+    QPointer<frmLibrary> m_library; // while it is open
     QImage m_sourcePreview;
     std::optional<int> m_shownPicture;
     std::array<std::optional<qint16>, 3> m_shownLogo;

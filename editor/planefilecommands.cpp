@@ -1,6 +1,7 @@
-// Opening and exporting plane files, and plane codes.
+// Opening plane files, from a dialog or the library, exporting them, and plane codes.
 #include "editor/frmmain.h"
 
+#include "library/frmlibrary.h"
 #include "planefile/planecode.h"
 #include "planefile/planefileio.h"
 #include "ui/apptitle.h"
@@ -73,6 +74,17 @@ void frmMain::mnuFileOpen_Click()
         return;
     m_dialogFolder = folderOf(path);
     openPlaneFile(path);
+}
+
+void frmMain::mnuFileLibrary_Click()
+{
+    if (!m_library) {
+        m_library = new frmLibrary(m_store, m_dialogs, DefaultDir, this);
+        connect(m_library, &frmLibrary::openPlane, this, &frmMain::openPlaneFile);
+    }
+    m_library->show();
+    m_library->raise();
+    m_library->activateWindow();
 }
 
 void frmMain::openPlaneFile(const QString &path)

@@ -298,11 +298,24 @@ QString planeText(const QJsonObject &plane)
 {
     if (isRefused(plane))
         return QStringLiteral("%1: %2\n").arg(plane[FileKey].toString(), plane[RefusalKey].toString());
-    const QJsonObject values = listingValues(plane);
     QString text = plane[FileKey].toString() + QStringLiteral(":\n");
-    for (const auto &[label, pattern] : ListingLines)
-        text += QStringLiteral("  %1 %2\n").arg(QLatin1String(label), -17).arg(fillIn(QLatin1String(pattern), values));
+    for (const auto &[label, value] : planeLines(plane))
+        text += listingLine(label, value);
     return text;
+}
+
+QList<std::pair<QString, QString>> planeLines(const QJsonObject &plane)
+{
+    const QJsonObject values = listingValues(plane);
+    QList<std::pair<QString, QString>> lines;
+    for (const auto &[label, pattern] : ListingLines)
+        lines.append({QLatin1String(label), fillIn(QLatin1String(pattern), values)});
+    return lines;
+}
+
+QString listingLine(const QString &label, const QString &value)
+{
+    return QStringLiteral("  %1 %2\n").arg(label, -17).arg(value);
 }
 
 QString oneLine(const QString &message)

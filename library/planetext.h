@@ -4,9 +4,11 @@
 
 #include <QByteArray>
 #include <QJsonObject>
+#include <QList>
 #include <QString>
 
 #include <optional>
+#include <utility>
 
 namespace vte {
 
@@ -30,6 +32,12 @@ std::optional<QString> planeFault(const QJsonObject &plane);
 
 // The description as lines for a person to read, or "path: refusal".
 QString planeText(const QJsonObject &plane);
+
+// What planeText lists for a plane the window opens: a label and a value a line.
+QList<std::pair<QString, QString>> planeLines(const QJsonObject &plane);
+
+// One line of such a listing, indented, the values in a column of their own.
+QString listingLine(const QString &label, const QString &value);
 
 // A message of the window, its lines joined into one.
 QString oneLine(const QString &message);

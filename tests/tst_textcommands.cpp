@@ -7,6 +7,7 @@
 #include "support/files.h"
 
 #include <QDir>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -208,10 +209,38 @@ private slots:
         QCOMPARE(QFileInfo(path(output)).isFile(), refusal.isEmpty());
     }
 
+    // Nitro taken out of a plane file: the fields it changes, each with both values.
+    void compare()
+    {
+        QByteArray plain = exported(1);
+        plain[Offset::EngineCode] = 0;
+        QVERIFY(writeFile(path(QStringLiteral("Nitro")), exported(1)) && writeFile(path(QStringLiteral("Plain")), plain));
+        const QString both = path("Nitro") + " | " + path("Plain") + '\n';
+        const Run same = vteditor({"--compare", path("Nitro"), path("Nitro")});
+        QCOMPARE(same.out, path("Nitro") + " | " + path("Nitro") + "\n  Same loadout\n");
+        QCOMPARE(same.status, 0);
+        const Run differ = vteditor({"--compare", path("Nitro"), path("Plain")});
+        QCOMPARE(differ.out, both + "  Nitro             yes | no\n"
+                                    "  Weights           plane 3255, engine 2000, armor 60, guns 1080, HP 480 | plane 3255, engine 1500, armor 60, guns 1080, HP 480\n"
+                                    "  Total weight      6875 (maximum 9525) | 6375 (maximum 9525)\n"
+                                    "  Speed             234 (312) mph | 234 mph\n");
+        QCOMPARE(differ.status, 1);
+        const Run json = vteditor({"--compare", "--json", path("Nitro"), path("Plain")});
+        const QJsonObject document = QJsonDocument::fromJson(json.out.toUtf8()).object();
+        QCOMPARE(document["Files"].toArray(), QJsonArray({path("Nitro"), path("Plain")}));
+        QCOMPARE(document["Differences"].toObject().keys(), QStringList({"EngineType", "Nitro", "Speed", "Weights.Engine", "Weights.Total"}));
+        QCOMPARE(document["Differences"]["Weights.Total"].toArray(), QJsonArray({6875, 6375}));
+        QCOMPARE(json.status, 1);
+        const Run refused = vteditor({"--compare", path("Nitro"), path("folder")});
+        QCOMPARE(refused.err, path("folder") + ": Plane File Size Incorrect\n");
+        QCOMPARE(refused.status, 2);
+    }
+
     // Exit status 2, and a pointer to the help.
     void usage()
     {
         const QList<QStringList> misuses{{"--print", "--check", "x"}, {"--json", "--check", "x"}, {"--print"}, {"--code"}, {"--code", "--check", "x"},
+                                         {"--compare", "x"}, {"--compare", "--check", "x", "y"},
                                          {"--build", "x"},           {"--output", "x"},          {"--printt"}};
         for (const QStringList &arguments : misuses) {
             const Run run = vteditor(arguments);

@@ -34,6 +34,8 @@ public:
                                  const QString &filter) = 0;
     virtual QString saveFileName(QWidget *parent, const QString &title, const QString &directory,
                                  const QString &fileName, const QString &filter) = 0;
+    // A folder picker; the empty text when cancelled.
+    virtual QString folderName(QWidget *parent, const QString &title, const QString &directory) = 0;
     // Nothing when the picker was closed without a choice.
     virtual std::optional<QColor> color(QWidget *parent, const QColor &initial) = 0;
     // Runs a window of the program modally.
@@ -52,6 +54,7 @@ public:
                          const QString &filter) override;
     QString saveFileName(QWidget *parent, const QString &title, const QString &directory, const QString &fileName,
                          const QString &filter) override;
+    QString folderName(QWidget *parent, const QString &title, const QString &directory) override;
     std::optional<QColor> color(QWidget *parent, const QColor &initial) override;
     void exec(QDialog &dialog) override;
 };

@@ -57,6 +57,11 @@ QString QtDialogs::saveFileName(QWidget *parent, const QString &title, const QSt
     return QDir::toNativeSeparators(QFileDialog::getSaveFileName(parent, title, start, filter));
 }
 
+QString QtDialogs::folderName(QWidget *parent, const QString &title, const QString &directory)
+{
+    return QDir::toNativeSeparators(QFileDialog::getExistingDirectory(parent, title, directory));
+}
+
 std::optional<QColor> QtDialogs::color(QWidget *parent, const QColor &initial)
 {
     QColorDialog dialog(initial, parent);

@@ -47,6 +47,10 @@ public:
     {
         return show(QStringLiteral("save %1: %2 in %3 [%4]").arg(title, fileName, directory, filter));
     }
+    QString folderName(QWidget *, const QString &title, const QString &directory) override
+    {
+        return show(QStringLiteral("folder %1: %2").arg(title, directory));
+    }
     std::optional<QColor> color(QWidget *, const QColor &initial) override
     {
         const QString reply = show(QStringLiteral("color ") + initial.name());

@@ -14,14 +14,17 @@
 //   "clip text"               puts the text on the clipboard
 //   "drop a b"                drops files ("text:..." a text, "x://..." a URL) on the window
 //   "file Name=203"           writes a file of so many zero bytes into the test's folder
+//   "until name=value"        waits until the window shows it, as "name=value" below
 // What the window shows (shown):
 //   "name"                    a control's text: a list's or box's entry, " [cyan]" when the
 //                             list is not in use; a field's text, " [red]" when red; a tab's
 //                             caption; a picture's name ("logo 7", "scheme 16"; the painted
-//                             preview "painted" or "stale"); "name#property"; "name*" all entries
+//                             preview "painted" or "stale"); "name#property"; "name*" all entries;
+//                             "name^" a table's column headings
 //   a configuration key       the loadout's value as a save would store it; "PlaneName"
 //   "@Section/Key", "@writes" a value of the store; every write since start-up, in order
 //   "shown"                   every modal so far, " | " between them
+//   "windows"                 the program's other windows shown, by name
 //   "pos", "size", "focus", "drop", "clipboard", "size:Name",
 //   "icon" (the sizes the window's icon comes in)
 // {dir}, {home}, {filter}, {today}, {version} and {smallest} stand for the test's
@@ -133,6 +136,7 @@ struct WindowFixture
             {"drop", [&] { drop(rest.split(QLatin1Char(' '))); }},
             {"clip", [&] { QGuiApplication::clipboard()->setText(rest); }},
             {"file", [&] { QVERIFY(writeFile(dir.filePath(rest.section('=', 0, 0)), QByteArray(rest.section('=', 1).toInt(), '\0'))); }},
+            {"until", [&] { QTRY_COMPARE(shown(rest.section('=', 0, 0)), rest.section('=', 1)); }},
         };
         // clang-format on
         const auto found = words.find(s.startsWith(QLatin1Char('@')) ? QStringLiteral("@") : s.section(' ', 0, 0));
@@ -152,6 +156,12 @@ struct WindowFixture
             box->setCurrentIndex(value.toInt());
         else if (auto *tabs = qobject_cast<QTabWidget *>(target))
             tabs->setCurrentIndex(value.toInt());
+        else if (auto *view = qobject_cast<QAbstractItemView *>(target)) {
+            view->clearSelection();
+            for (const QString &row : value.split(QLatin1Char(',')))
+                view->selectionModel()->select(view->model()->index(row.toInt(), 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+            view->selectionModel()->setCurrentIndex(view->selectionModel()->selectedRows().value(0), QItemSelectionModel::NoUpdate);
+        }
         else if (auto *field = qobject_cast<QLineEdit *>(target))
             field->clear(), QTest::keyClicks(field, value);
         else if (auto *button = qobject_cast<QAbstractButton *>(target))
@@ -195,6 +205,7 @@ struct WindowFixture
             {"pos", [&] { return pair(w().x(), w().y()); }},
             {"size", [&] { return pair(w().width(), w().height()); }},
             {"focus", [&] { return focus ? focus->objectName() : QString(); }},
+            {"windows", [&] { QStringList names; for (const QWidget *c : w().findChildren<QWidget *>()) if (c->isWindow() && c->isVisible()) names << c->objectName(); return names.join(' '); }},
             {"drop", [&] { return dropped; }},
             {"clipboard", [&] { return QGuiApplication::clipboard()->text(); }},
             {"icon", [&] { QStringList sizes; for (const QSize &size : w().windowIcon().availableSizes()) sizes << QString::number(size.width()); return sizes.join(' '); }},
@@ -214,7 +225,7 @@ struct WindowFixture
             writeConfiguration(saved, 0, {}, loadout.catalogue(), loadout.selections(), loadout.schemePosition());
             return saved.read(configurationSection(0), name, {});
         }
-        const QString key = name.section(QLatin1Char('#'), 0, 0).remove(QLatin1Char('*'));
+        const QString key = name.section(QLatin1Char('#'), 0, 0).remove(QRegularExpression(QStringLiteral("[*^]$")));
         if (QObject *control = find(&w(), key))
             return describe(control, name);
         // The About box's controls, as Help > About shows them.
@@ -229,6 +240,12 @@ struct WindowFixture
             const QVariant value = control->property(name.section(QLatin1Char('#'), 1).toLatin1().constData());
             return value.typeId() == QMetaType::QPoint ? pair(value.toPoint().x(), value.toPoint().y()) : value.toString();
         }
+        if (auto *table = qobject_cast<QTableView *>(control); table && name.endsWith(QLatin1Char('^'))) {
+            QStringList headings;
+            for (int i = 0; i < table->model()->columnCount(); ++i)
+                headings << table->model()->headerData(i, Qt::Horizontal).toString();
+            return headings.join(QLatin1Char('|'));
+        }
         return name.endsWith(QLatin1Char('*')) ? entries(control) : textOf(control);
     }
 
@@ -239,8 +256,11 @@ struct WindowFixture
         const auto *box = qobject_cast<QComboBox *>(control);
         const auto *tabs = qobject_cast<QTabWidget *>(control);
         const QAbstractItemModel *model = list ? list->model() : box ? box->model() : nullptr;
-        for (int i = 0; model && i < model->rowCount(); ++i)
-            all << model->index(i, 0).data().toString();
+        const auto *table = qobject_cast<const QTableView *>(control);
+        for (int i = 0; model && i < model->rowCount(); ++i) {
+            if (!table || !table->isRowHidden(i))
+                all << model->index(i, 0).data().toString();
+        }
         for (int i = 0; tabs && i < tabs->count(); ++i)
             all << tabs->tabText(i);
         for (const QAction *action : model || tabs ? QList<QAction *>() : qobject_cast<QWidget *>(control)->actions())
@@ -258,6 +278,12 @@ struct WindowFixture
                    + marked(list, QPalette::Base, QColor(192, 255, 255), " [cyan]");
         if (auto *box = qobject_cast<QComboBox *>(control))
             return box->currentText();
+        if (auto *view = qobject_cast<QAbstractItemView *>(control)) {
+            QStringList selected;
+            for (const QModelIndex &row : view->selectionModel()->selectedRows())
+                selected << row.data().toString();
+            return selected.join(QLatin1Char('|'));
+        }
         if (auto *tabs = qobject_cast<QTabWidget *>(control))
             return tabs->tabText(tabs->currentIndex());
         if (auto *field = qobject_cast<QLineEdit *>(control))
