@@ -131,6 +131,8 @@ private:
     void mnuFileLibrary_Click();
     void mnuFileSaveAs_Click();
     void mnuFileExit_Click();
+    void copyPlaneCodeOf(const QString &path);
+    void copyPlaneCode(const PlaneRecord &record);
     void mnuEditCopyCode_Click();
     void mnuEditPasteCode_Click();
     void mnuHelpAbout_Click();

@@ -2,6 +2,7 @@
 #include "editor/frmmain.h"
 
 #include "library/frmlibrary.h"
+#include "library/planetext.h"
 #include "planefile/planecode.h"
 #include "planefile/planefileio.h"
 #include "ui/apptitle.h"
@@ -81,6 +82,8 @@ void frmMain::mnuFileLibrary_Click()
     if (!m_library) {
         m_library = new frmLibrary(m_store, m_dialogs, DefaultDir, this);
         connect(m_library, &frmLibrary::openPlane, this, &frmMain::openPlaneFile);
+        m_library->addRowAction("mnuRowCopyCode", QStringLiteral("&Copy Plane Code"),
+                                [this](const QString &path) { copyPlaneCodeOf(path); });
     }
     m_library->show();
     m_library->raise();
@@ -145,9 +148,23 @@ bool frmMain::ExportPlane()
 // The code of what an export would write, where an export would write.
 void frmMain::mnuEditCopyCode_Click()
 {
-    if (!exportAllowed())
-        return;
-    QGuiApplication::clipboard()->setText(planeCode(exportedRecord(m_loadout)));
+    if (exportAllowed())
+        copyPlaneCode(exportedRecord(m_loadout));
+}
+
+// A library row's code: what opening that file and exporting it would write.
+void frmMain::copyPlaneCodeOf(const QString &path)
+{
+    const BuiltRecord built = reexportPlaneFile(path);
+    if (built.record)
+        copyPlaneCode(*built.record);
+    else
+        m_dialogs.message(m_library, built.refusal, ApplicationTitle);
+}
+
+void frmMain::copyPlaneCode(const PlaneRecord &record)
+{
+    QGuiApplication::clipboard()->setText(planeCode(record));
     sbStatusText->setText(QStringLiteral("Plane Code Copied"));
 }
 

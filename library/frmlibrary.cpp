@@ -103,7 +103,7 @@ void frmLibrary::createControls()
                               std::max(header->sectionSizeHint(column), sample + 2 * fontMetrics().averageCharWidth()));
     }
     tblPlanes->setContextMenuPolicy(Qt::ActionsContextMenu);
-    addRowAction(QStringLiteral("&Open"), [this](const QString &path) { emit openPlane(path); });
+    addRowAction("mnuRowOpen", QStringLiteral("&Open"), [this](const QString &path) { emit openPlane(path); });
 
     lblStatus = control<QLabel>(this, "lblStatus", QStringLiteral("Status"));
     // The count changes as files are read; the window keeps its size meanwhile.
@@ -144,9 +144,11 @@ void frmLibrary::createControls()
     connect(&m_listing, &PlaneListing::statusChanged, this, &frmLibrary::showStatus);
 }
 
-void frmLibrary::addRowAction(const QString &caption, const std::function<void(const QString &path)> &run)
+void frmLibrary::addRowAction(const char *name, const QString &caption,
+                              const std::function<void(const QString &path)> &run)
 {
     auto *action = new QAction(caption, tblPlanes);
+    action->setObjectName(QLatin1String(name));
     connect(action, &QAction::triggered, this, [this, run] {
         if (const QString file = currentFile(); !file.isEmpty())
             run(file);

@@ -28,7 +28,7 @@ public:
     frmLibrary(SettingsStore &store, Dialogs &dialogs, const QString &defaultFolder, QWidget *parent);
 
     // A command of the rows' context menu, run on the file of the current row.
-    void addRowAction(const QString &caption, const std::function<void(const QString &path)> &run);
+    void addRowAction(const char *name, const QString &caption, const std::function<void(const QString &path)> &run);
 
 signals:
     // The user asks to open the plane file in the main window.

@@ -17,7 +17,8 @@ PAGES = ["Armor/Engine", "Guns", "Hard Points", "Color Schemes", "Logos"]
 # Every view: its window's title, the page its tab row shows (None where it has
 # none) and the keys that open it from the view before. The editor starts on
 # the first page, Ctrl+Tab shows the next; the modal About box comes last.
-VIEWS = [(MAIN, page, "ctrl+Tab" if page != PAGES[0] else "") for page in PAGES] + [("About VTP Editor", None, "alt+h a")]
+VIEWS = [(MAIN, page, "ctrl+Tab" if page != PAGES[0] else "") for page in PAGES] + [
+    ("Plane Library", None, "ctrl+l"), ("About VTP Editor", None, "alt+h a")]
 # What holds controls rather than being one.
 CONTAINERS = {"frame", "dialog", "filler", "panel", "layered pane", "scroll pane", "tool bar", "status bar", "menu bar"}
 faults, focused, processes = [], [], []
@@ -74,12 +75,18 @@ def check(app, title, page, opening):
         entries = role == "combo box" and [entry.name for entry in control[0]]
         if entries and (name in entries or control.queryText().getText(0, -1) not in entries):
             faults.append(f"{view}: the {role} {name!r} is named by its entry, or does not give it as text")
+        # A table reads row by row, each cell under its column's heading.
+        table = role == "table" and control.queryTable()
+        if table and not (table.nRows and table.getAccessibleAt(0, 0).name
+                          and all(table.getColumnHeader(c).name for c in range(table.nColumns))):
+            faults.append(f"{view}: the table {name!r} does not read row by row under its column headings")
     # Twice round the window with Tab; an entry of a list or a tab row takes the focus for it.
     presses, before = 2 * len(found) + 4, len(focused)
     keys(title, " ".join(["Tab"] * presses))
     wait("the focus to go round", lambda: len(focused) >= before + presses)
     reached = {path for source in focused[before:] for path in (source.path, source.parent.path)}
-    faults.extend(f"{view}: Tab never reaches the {c.getRoleName()} {c.name!r}" for c in found if c.path not in reached)
+    faults.extend(f"{view}: Tab never reaches the {c.getRoleName()} {c.name!r}" for c in found
+                  if c.path not in reached and c.getState().contains(pyatspi.STATE_ENABLED))
     return len(found)
 
 
@@ -90,6 +97,12 @@ def main(program, home):
     atexit.register(shutil.rmtree, home, True)
     atexit.register(lambda: [process.kill() for process in processes])
     os.environ.update(HOME=home, XDG_CONFIG_HOME=home, XDG_RUNTIME_DIR=home, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    # The library opens on a folder of two plane files, one of them refused.
+    os.makedirs(f"{home}/planes")
+    for name, size in (("Alpha", 204), ("Short", 203)):
+        open(f"{home}/planes/{name}", "wb").write(bytes(size))
+    os.makedirs(f"{home}/VTEditor")
+    open(f"{home}/VTEditor/VTEditor.ini", "w").write(f"[Settings]\nLibraryDir={home}/planes\n")
     os.environ["DISPLAY"] = ":" + start("Xvfb", "-displayfd", "1", "-noreset", "-screen", "0", "1024x768x24")
     os.environ["DBUS_SESSION_BUS_ADDRESS"] = start("dbus-daemon", "--session", "--nofork", "--print-address")
     processes.append(subprocess.Popen([program]))
