@@ -16,6 +16,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -71,7 +73,13 @@ frmLibrary::frmLibrary(SettingsStore &store, Dialogs &dialogs, const QString &de
     setAttribute(Qt::WA_DeleteOnClose);
     createControls();
     const LibrarySettings settings = LibrarySettings::read(m_store, defaultFolder);
-    placeWindow(*this, settings, m_twips.rect({300, 300, 12000, 6000}));
+    // At first as wide as every column, where the screen has room.
+    QRect frame = m_twips.rect({300, 300, 12000, 6000});
+    const QMargins margins = layout()->contentsMargins();
+    const int columns = tblPlanes->horizontalHeader()->length() + 2 * tblPlanes->frameWidth()
+                        + tblPlanes->verticalScrollBar()->sizeHint().width() + margins.left() + margins.right();
+    frame.setWidth(std::clamp(columns, frame.width(), std::max(frame.width(), screen()->availableSize().width())));
+    placeWindow(*this, settings, frame);
     showFolder(settings.folder);
 }
 
