@@ -13,7 +13,8 @@
 
 #include <array>
 #include <functional>
-#include <memory>
+#include <optional>
+#include <vector>
 
 class QAction;
 class QCheckBox;
@@ -119,6 +120,8 @@ private:
     // The plane file to open, after showing why not if it cannot be.
     std::optional<DecodedPlane> readPlaneFile(const QString &path);
     void pastePlaneCode(const QString &text);
+    void copyPlaneCode(const PlaneRecord &record);
+    void copyPlaneCodeOf(const QString &path);
     // Whether the loadout may be exported, after showing why not if it may not.
     bool exportAllowed();
     // True once the file is written.
@@ -131,8 +134,6 @@ private:
     void mnuFileLibrary_Click();
     void mnuFileSaveAs_Click();
     void mnuFileExit_Click();
-    void copyPlaneCodeOf(const QString &path);
-    void copyPlaneCode(const PlaneRecord &record);
     void mnuEditCopyCode_Click();
     void mnuEditPasteCode_Click();
     void mnuHelpAbout_Click();
