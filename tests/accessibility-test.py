@@ -7,7 +7,7 @@
 # starts its own X server and session bus, which starts the accessibility bus
 # when first asked:
 #   accessibility-test.py PROGRAM
-import atexit, os, shutil, subprocess, sys, tempfile, time  # noqa: E401
+import atexit, os, shutil, signal, subprocess, sys, tempfile, time  # noqa: E401
 
 import pyatspi
 from gi.repository import GLib
@@ -35,19 +35,29 @@ def wait(what, condition):
     sys.exit(f"timed out waiting for {what}")
 
 
-# Starts a program; returns the first line it prints.
+# Starts a program in a process group of its own, so that the end of the test
+# kills what it started too: the session bus starts the accessibility bus.
+# Returns the first line the program prints.
 def start(*command):
-    processes.append(subprocess.Popen(command, stdout=subprocess.PIPE))
+    processes.append(subprocess.Popen(command, stdout=subprocess.PIPE, start_new_session=True))
     return processes[-1].stdout.readline().decode().strip()
 
 
+# Gives the window the focus, as a click would, then presses the keys as a
+# keyboard does. Given the window, xdotool would send a key's release there as
+# a made-up event once the key has opened another window, and Ctrl would stay
+# down for the X server.
 def keys(title, names):
-    names and subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", f"^{title}$", "windowfocus",
-                              "--sync", "key", "--delay", "20", *names.split()], timeout=60, check=True)
+    xdotool = ["xdotool", "search", "--sync", "--onlyvisible", "--name", f"^{title}$", "windowfocus", "--sync"]
+    subprocess.run(xdotool, timeout=60, check=True)
+    names and subprocess.run(["xdotool", "key", "--delay", "20", *names.split()], timeout=60, check=True)
 
 
+# A window is open for keys once it is active: before that, Qt moves its focus
+# without a word, and the accessibility bus hears nothing of Tab.
 def opened(app, title, page):
-    shown = next((w for w in app if w and w.name == title and w.getState().contains(pyatspi.STATE_SHOWING)), None)
+    shown = next((w for w in app if w and w.name == title
+                  and {pyatspi.STATE_SHOWING, pyatspi.STATE_ACTIVE} <= set(w.getState().getStates())), None)
     tabs = page and shown and pyatspi.findDescendant(shown, lambda a: a.getRoleName() == "page tab list")
     return shown if not page or tabs and tabs.name == page else None
 
@@ -83,7 +93,7 @@ def check(app, title, page, opening):
     # Twice round the window with Tab; an entry of a list or a tab row takes the focus for it.
     presses, before = 2 * len(found) + 4, len(focused)
     keys(title, " ".join(["Tab"] * presses))
-    wait("the focus to go round", lambda: len(focused) >= before + presses)
+    wait(f"the focus to go round {view}", lambda: len(focused) >= before + presses)
     reached = {path for source in focused[before:] for path in (source.path, source.parent.path)}
     faults.extend(f"{view}: Tab never reaches the {c.getRoleName()} {c.name!r}" for c in found
                   if c.path not in reached and c.getState().contains(pyatspi.STATE_ENABLED))
@@ -95,7 +105,7 @@ def main(program, home):
     # server picks a display number that is free, whatever else runs, and must
     # not reset when its last client leaves: it refuses the next for a while.
     atexit.register(shutil.rmtree, home, True)
-    atexit.register(lambda: [process.kill() for process in processes])
+    atexit.register(lambda: [os.killpg(process.pid, signal.SIGKILL) for process in reversed(processes)])
     os.environ.update(HOME=home, XDG_CONFIG_HOME=home, XDG_RUNTIME_DIR=home, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
     # The library opens on a folder of two plane files, one of them refused.
     os.makedirs(f"{home}/planes")
@@ -105,9 +115,11 @@ def main(program, home):
     open(f"{home}/VTEditor/VTEditor.ini", "w").write(f"[Settings]\nLibraryDir={home}/planes\n")
     os.environ["DISPLAY"] = ":" + start("Xvfb", "-displayfd", "1", "-noreset", "-screen", "0", "1024x768x24")
     os.environ["DBUS_SESSION_BUS_ADDRESS"] = start("dbus-daemon", "--session", "--nofork", "--print-address")
-    processes.append(subprocess.Popen([program]))
+    processes.append(subprocess.Popen([program], start_new_session=True))
     pyatspi.Registry.registerEventListener(lambda e: e.detail1 and focused.append(e.source), "object:state-changed:focused")
     app = wait("the editor", lambda: next((a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "VTEditor"), None))
+    keys(MAIN, "")
+    wait("the editor's window", lambda: opened(app, MAIN, PAGES[0]))
     checked = sum(check(app, *view) for view in VIEWS)
     print("\n".join(faults + [f"{checked} controls in {len(VIEWS)} views checked: {len(faults)} faults"]))
     return 1 if faults else 0
