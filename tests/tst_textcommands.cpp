@@ -107,7 +107,9 @@ private slots:
                 all += expected;
                 allCodes += good ? file + ": " + code : code;
             }
-            QCOMPARE(vteditor({QStringLiteral("--code"), file}).out, code);
+            const Run coded = vteditor({QStringLiteral("--code"), file});
+            QCOMPARE(coded.out, code);
+            QCOMPARE(coded.status, good ? 0 : 1);
             const Run checked = vteditor({QStringLiteral("--check"), file});
             QCOMPARE(checked.out, expected);
             QCOMPARE(checked.status, good ? 0 : 1);
