@@ -175,7 +175,7 @@ void TestMainWindow::window_data()
     // A choice the rule turns back, and a slot no longer in use, are shown as the loadout holds them.
     row("ammunition without a gun", {"lstBullets(2)=3"}, {"Bullets2=4", "lstBullets(2)=None [cyan]"});
     row("no gun", {"lstGunType(0)=1", "lstGunType(0)=5"}, {"GunType0=5", "Bullets0=4", "cmdGun(0)=N/A", "lstGunType(0)=No Gun [cyan]", "txtGunWeight=0"});
-    row("mount button", {"lstGunType(3)=4", "cmdGun(3)"}, {"SingleTwin=0", "cmdGun(3)=Single", "cmdGun(3)#accessibleName=Gun 4 Mount, Upper Outer Wing: Single", "txtGunWeight=680"});
+    row("mount button", {"lstGunType(3)=4", "cmdGun(3)"}, {"SingleTwin=0", "cmdGun(3)=Single", "cmdGun(3)#accessibleName=Gun 4 Mount, Upper Outer Wing: Single", "txtGunWeight=680", "mnuEditUndo=&Undo Gun 4 Mount"});
     row("hard points and rockets", {"cboHPLeft=4", "lstLHP(0)=3", "lstLHP(2)=6", "cboHPLeft=2", "cboHPRight=3", "lstRHP(0)=9"}, {"HPLeft=2", "LHP0=3", "LHP2=11", "lstLHP(0)=Sonic", "lstLHP(2)=None [cyan]", "HPRight=3", "RHP0=9", "lstRHP(0)=Seeker", "lstRHP(2)=None", "lstRHP(3)=None [cyan]", "txtHPWeight=2400"});
     row("scheme", {"SSTab1=3", "cboSchemes=1"}, {"ColorScheme=8", "picPlane0=scheme 17", "picPlane1=painted"});
     row("colour, pressed as assistive tools do", {"SSTab1=3", "> #0c2238", "press lblSecondColor"}, {"Color2=3678732", "lblSecondColor=2nd Color #0c2238", "lblSecondColor#accessibleDescription=Red 12, Green 34, Blue 56", "picPlane1=painted", "shown=color #00ff00"});
@@ -248,6 +248,7 @@ void TestMainWindow::window_data()
     row("closing unexported work: Cancel", {"lstArmorNose=3", "close"}, {modals({Closing}), "@writes="});
     row("closing unexported work: Discard", {"lstArmorNose=3", "> discard", "close"}, {modals({Closing}), "@Settings/Display=0"});
     row("closing unexported work: Export", {"txtPlaneName=Kite", "> export", "> {dir}/Kite", "close"}, {modals({Closing, "save Save: Kite in  [{filter}]"}), "size:Kite=204", "@Settings/Display=0"});
+    row("closing unexported work: Export cancelled", {"txtPlaneName=Kite", "> export", "close"}, {modals({Closing, "save Save: Kite in  [{filter}]"}), "@writes="});
     row("closing unexported work: Export refused", {"lstArmorNose=3", "> export", "close"}, {modals({Closing, "message VTEditor: Plane Name Required"}), "@writes="});
     row("closing unexported work: Export not written", {"txtPlaneName=Kite", "> export", "> {dir}", "close"}, {modals({Closing, "save Save: Kite in  [{filter}]", "message VTEditor: Plane File Could Not Be Written\nNot a regular file"}), "@writes="});
     row("closing after undoing all asks nothing", {"lstArmorNose=3", "mnuEditUndo", "close"}, {"@Settings/Display=0"});

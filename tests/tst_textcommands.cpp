@@ -146,6 +146,11 @@ private slots:
         const QJsonObject names = QJsonDocument::fromJson(json.out.toUtf8()).object().value(QLatin1String("Names")).toObject();
         QCOMPARE(QStringList({names["PlaneType"].toString(), names["ArmorTail"].toString(), names["Color1"].toString(), names["GunType0"].toString()}),
                  QStringList({"Grimsbane", "10", "#563412", ".30 cal Sirocco"}));
+        // A folder gives a list, even of one plane.
+        QVERIFY(QDir().mkpath(path(QStringLiteral("one"))));
+        QVERIFY(writeFile(path(QStringLiteral("one/Kite")), exported(1)));
+        const Run folder = vteditor({QStringLiteral("--print"), QStringLiteral("--json"), path(QStringLiteral("one"))});
+        QVERIFY(QJsonDocument::fromJson(folder.out.toUtf8()).isArray());
         // Built back from its JSON, a plane of each type is the file it came from.
         for (int type = 0; type < PlaneTypeCount; ++type) {
             QVERIFY(writeFile(path(QStringLiteral("exported")), exported(type)));
