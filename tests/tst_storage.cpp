@@ -307,6 +307,16 @@ private slots:
         QVERIFY2(difference.isEmpty(), qPrintable(difference));
         QCOMPARE(configurationMenuName(store, 2), QStringLiteral("Alpha"));
         QCOMPARE(configurationMenuName(store, 3), QStringLiteral("Empty"));
+        // Each type's last scheme is stored as itself.
+        for (int type = 0; type < PlaneTypeCount; ++type) {
+            Loadout last;
+            last.choosePlaneType(type);
+            const int position = last.catalogue().PlaneTypes(type).schemeCount() - 1;
+            last.chooseScheme(position);
+            writeConfiguration(store, 3, QStringLiteral("Last"), last.catalogue(), last.selections(), last.schemePosition());
+            QCOMPARE(store.sections[QStringLiteral("Plane3")].value(QStringLiteral("ColorScheme")),
+                     QString::number(last.catalogue().PlaneTypes(type).Schemes[position]));
+        }
     }
 
     void load_data()
